@@ -1,0 +1,11 @@
+#!/usr/bin/env bash
+# Builds FERVANO and starts it: scripts/run.sh [pt|es] (pt by default).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source scripts/deps.sh
+edition="${1:-pt}"
+case "$edition" in pt|es) ;; *) echo "usage: scripts/run.sh [pt|es]" >&2; exit 2 ;; esac
+fervano_install_deps "${FERVANO_PACKAGES[@]}"
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DFERVANO_TESTS=OFF >/dev/null
+cmake --build build -j"$(nproc)" --target "fervano-$edition"
+exec "build/fervano-$edition"

@@ -1,0 +1,7 @@
+#include "senoide/senoide.hpp"
+
+namespace fv {
+
+std::unique_ptr<Form> makeSenoide(App&) { return nullptr; }
+
+}  // namespace fv

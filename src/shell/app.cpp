@@ -1,0 +1,107 @@
+#include "shell/app.hpp"
+
+#include <QApplication>
+#include <QDate>
+#include <QLocale>
+#include <QStyleFactory>
+
+#include "shell/form.hpp"
+#include "shell/menu.hpp"
+#include "shell/pacer.hpp"
+
+namespace fv {
+
+namespace {
+QChar g_separator;  // null: the locale's
+}
+
+App::App(Edition edition) : edition_(edition) {
+  onQuit = [] { QCoreApplication::exit(0); };
+  Pacer::clearCancel();
+}
+
+App::~App() {
+  windows_.clear();
+  menu_.reset();
+}
+
+QChar App::decimalSeparator() {
+  if (!g_separator.isNull()) return g_separator;
+  const QString dp = QLocale().decimalPoint();
+  return dp.isEmpty() ? QChar('.') : dp.front();
+}
+
+void App::setDecimalSeparator(QChar sep) { g_separator = sep; }
+
+QString App::today() { return QLocale().toString(QDate::currentDate(), QLocale::ShortFormat); }
+
+void App::registerWindow(const QString& name, Factory factory) { factories_[name] = std::move(factory); }
+
+void App::start() {
+  menu_ = std::make_unique<Analise>(*this);
+  menu_->show();
+  menu_->raise();
+  menu_->activateWindow();
+}
+
+Form& App::menu() { return *menu_; }
+
+Form* App::window(const QString& name) const {
+  auto it = windows_.find(name);
+  return it == windows_.end() ? nullptr : it->second.get();
+}
+
+std::vector<Form*> App::windows() const {
+  std::vector<Form*> all;
+  if (menu_) all.push_back(menu_.get());
+  for (const auto& [name, w] : windows_) all.push_back(w.get());
+  return all;
+}
+
+Form* App::show(const QString& name) {
+  if (quitting_) return nullptr;
+  Form* w = window(name);
+  if (!w) {
+    auto it = factories_.find(name);
+    if (it == factories_.end()) return nullptr;
+    std::unique_ptr<Form> made = it->second(*this);
+    if (!made) return nullptr;
+    w = made.get();
+    windows_[name] = std::move(made);
+  }
+  w->showNormal();
+  w->raise();
+  w->activateWindow();
+  return w;
+}
+
+void App::showMenu() {
+  if (!menu_ || quitting_) return;
+  menu_->showNormal();
+  menu_->raise();
+  menu_->activateWindow();
+}
+
+void App::quit() {
+  if (quitting_) return;
+  quitting_ = true;
+  Pacer::cancel();
+  for (auto& [name, w] : windows_) w->hide();
+  if (menu_) menu_->hide();
+  if (onQuit) onQuit();
+}
+
+int runProgram(int argc, char** argv, Edition edition) {
+  QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
+  QApplication qapp(argc, argv);
+  QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+  QApplication::setQuitOnLastWindowClosed(false);
+  QApplication::setApplicationName(edition == Edition::PT ? QStringLiteral("fervano-pt") : QStringLiteral("fervano-es"));
+  QApplication::setDesktopFileName(QApplication::applicationName());
+  App app(edition);
+  registerWindows(app);
+  app.start();
+  return QApplication::exec();
+}
+
+}  // namespace fv

@@ -1,0 +1,70 @@
+// The program: its edition, the main menu and the registry of work windows.
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <functional>
+#include <map>
+#include <memory>
+
+#include "shell/edition.hpp"
+
+namespace fv {
+
+class Form;
+
+class App : public QObject {
+  Q_OBJECT
+ public:
+  using Factory = std::function<std::unique_ptr<Form>(App&)>;
+
+  explicit App(Edition edition);
+  ~App() override;
+
+  Edition edition() const { return edition_; }
+
+  // Creates and shows the main menu.
+  void start();
+  Form& menu();
+
+  // Shows a work window in front, creating it on first use.
+  // Returns nullptr for a window the program does not have.
+  Form* show(const QString& name);
+  // The window if it was created, else nullptr.
+  Form* window(const QString& name) const;
+  // Every window created so far, the menu first.
+  std::vector<Form*> windows() const;
+  // Shows the main menu in front.
+  void showMenu();
+
+  // Ends the program at once: every window closes, any running handler ends.
+  void quit();
+  bool quitting() const { return quitting_; }
+  // What quit() finally calls (tests replace it); by default it ends the event loop.
+  std::function<void()> onQuit;
+
+  // The decimal separator of the user's locale (tests may set another).
+  static QChar decimalSeparator();
+  static void setDecimalSeparator(QChar sep);
+  // Today's date in the locale's short date form.
+  static QString today();
+
+  // The windows the program knows, by name.
+  void registerWindow(const QString& name, Factory factory);
+  bool knows(const QString& name) const { return factories_.count(name) > 0; }
+
+ private:
+  Edition edition_;
+  std::unique_ptr<Form> menu_;
+  std::map<QString, Factory> factories_;
+  std::map<QString, std::unique_ptr<Form>> windows_;
+  bool quitting_ = false;
+};
+
+// Registers the work windows (defined with the windows).
+void registerWindows(App& app);
+
+// Sets up the application object (style, fonts) and runs an edition.
+int runProgram(int argc, char** argv, Edition edition);
+
+}  // namespace fv

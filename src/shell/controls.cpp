@@ -1,0 +1,185 @@
+#include "shell/controls.hpp"
+
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+
+namespace fv {
+
+namespace {
+constexpr Color kHighlight = RGB(255, 176, 176);
+
+Qt::Alignment qtAlign(Align a) {
+  switch (a) {
+    case Align::Right: return Qt::AlignRight | Qt::AlignVCenter;
+    case Align::Center: return Qt::AlignHCenter | Qt::AlignVCenter;
+    default: return Qt::AlignLeft | Qt::AlignVCenter;
+  }
+}
+}  // namespace
+
+void setColors(QWidget* w, std::optional<Color> back, std::optional<Color> fore) {
+  QPalette pal = w->palette();
+  if (back) {
+    const QColor b = toQColor(*back);
+    for (auto role : {QPalette::Window, QPalette::Base, QPalette::Button})
+      for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) pal.setColor(group, role, b);
+    w->setAutoFillBackground(true);
+  }
+  if (fore) {
+    const QColor f = toQColor(*fore);
+    for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+      for (auto group : {QPalette::Active, QPalette::Inactive}) pal.setColor(group, role, f);
+  }
+  w->setPalette(pal);
+}
+
+// ---- TextField
+
+TextField::TextField(bool multiline, QWidget* parent) : QWidget(parent) {
+  if (multiline) {
+    plain_ = new QPlainTextEdit(this);
+    plain_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    plain_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    plain_->document()->setDocumentMargin(1);
+    connect(plain_, &QPlainTextEdit::textChanged, this, [this] { editorChanged(writing_); });
+    setFocusProxy(plain_);
+  } else {
+    line_ = new QLineEdit(this);
+    line_->setTextMargins(1, 0, 1, 0);
+    connect(line_, &QLineEdit::textChanged, this, [this] { editorChanged(writing_); });
+    setFocusProxy(line_);
+  }
+  setFocusPolicy(Qt::StrongFocus);
+  applyColors();
+}
+
+QWidget* TextField::editor() const {
+  return line_ ? static_cast<QWidget*>(line_) : static_cast<QWidget*>(plain_);
+}
+
+void TextField::resizeEvent(QResizeEvent*) { editor()->setGeometry(rect()); }
+
+void TextField::setText(const QString& text) {
+  QString shown = text;
+  if (plain_) shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+  const QString current = line_ ? line_->text() : plain_->toPlainText();
+  if (shown == current) {
+    programWritten_ = true;
+    return;
+  }
+  writing_ = true;
+  if (line_) {
+    line_->setText(shown);
+  } else {
+    plain_->setPlainText(shown);
+    // Show the text's first lines.
+    plain_->moveCursor(QTextCursor::Start);
+  }
+  writing_ = false;
+}
+
+void TextField::editorChanged(bool byProgram) {
+  QString now = line_ ? line_->text() : plain_->toPlainText();
+  if (plain_) now.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+  if (now == text_) return;
+  text_ = now;
+  programWritten_ = byProgram;
+  if (highlighted_) setHighlighted(false);
+  emit changed();
+}
+
+void TextField::setBackColor(Color c) {
+  back_ = c;
+  applyColors();
+}
+void TextField::setForeColor(Color c) {
+  fore_ = c;
+  applyColors();
+}
+void TextField::applyColors() {
+  setColors(editor(), highlighted_ ? kHighlight : back_, fore_);
+}
+
+void TextField::setAlignment(Align a) {
+  if (line_) {
+    line_->setAlignment(qtAlign(a));
+  } else {
+    QTextOption opt = plain_->document()->defaultTextOption();
+    opt.setAlignment(qtAlign(a) & Qt::AlignHorizontal_Mask);
+    plain_->document()->setDefaultTextOption(opt);
+  }
+}
+
+void TextField::setBorder(bool border) {
+  if (line_) line_->setFrame(border);
+  else plain_->setFrameShape(border ? QFrame::StyledPanel : QFrame::NoFrame);
+}
+
+void TextField::setHighlighted(bool on) {
+  highlighted_ = on;
+  applyColors();
+  if (on) {
+    editor()->setFocus(Qt::OtherFocusReason);
+    if (line_) line_->selectAll();
+    else plain_->selectAll();
+  }
+}
+
+// ---- ScrollBar
+
+ScrollBar::ScrollBar(Qt::Orientation o, QWidget* parent) : QWidget(parent), bar_(new QScrollBar(o, this)) {
+  bar_->setRange(0, 32767);
+  connect(bar_, &QScrollBar::valueChanged, this, [this] { emit changed(); });
+  setFocusProxy(bar_);
+  setFocusPolicy(Qt::StrongFocus);
+  bar_->setFocusPolicy(Qt::StrongFocus);
+}
+
+void ScrollBar::resizeEvent(QResizeEvent*) { bar_->setGeometry(rect()); }
+
+void ScrollBar::setRange(int min, int max) {
+  min_ = min;
+  max_ = max;
+  const QSignalBlocker block(bar_);
+  if (backwards()) bar_->setRange(-min, -max);
+  else bar_->setRange(min, max);
+}
+
+int ScrollBar::value() const { return backwards() ? -bar_->value() : bar_->value(); }
+
+void ScrollBar::setValue(int v) { bar_->setValue(backwards() ? -v : v); }
+
+void ScrollBar::setSteps(int small, int large) {
+  bar_->setSingleStep(small);
+  bar_->setPageStep(large);
+}
+
+// ---- Button, OptionButton, Frame, Label
+
+Button::Button(QWidget* parent) : QPushButton(parent) { setAutoDefault(false); }
+void Button::setBackColor(Color c) { setColors(this, c, std::nullopt); }
+void Button::setForeColor(Color c) { setColors(this, std::nullopt, c); }
+
+OptionButton::OptionButton(QWidget* parent) : QRadioButton(parent) {
+  connect(this, &QRadioButton::clicked, this, [this] { emit selected(); });
+}
+void OptionButton::setValue(bool v) {
+  if (v == isChecked()) return;
+  setChecked(v);
+  if (v) emit selected();
+}
+void OptionButton::setBackColor(Color c) { setColors(this, c, std::nullopt); }
+void OptionButton::setForeColor(Color c) { setColors(this, std::nullopt, c); }
+
+Frame::Frame(QWidget* parent) : QGroupBox(parent) {}
+void Frame::setBackColor(Color c) { setColors(this, c, std::nullopt); }
+void Frame::setForeColor(Color c) { setColors(this, std::nullopt, c); }
+
+Label::Label(QWidget* parent) : QLabel(parent) { setAlign(Align::Left); }
+void Label::setBackColor(Color c) { setColors(this, c, std::nullopt); }
+void Label::setForeColor(Color c) { setColors(this, std::nullopt, c); }
+void Label::setAlign(Align a) { setAlignment((qtAlign(a) & Qt::AlignHorizontal_Mask) | Qt::AlignTop); }
+void Label::setBorder(bool border) { setFrameShape(border ? QFrame::Box : QFrame::NoFrame); }
+
+}  // namespace fv

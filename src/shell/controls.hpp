@@ -1,0 +1,141 @@
+// The controls of the windows: thin wrappers over Qt widgets with the
+// behaviour the windows rely on.
+#pragma once
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QWidget>
+#include <optional>
+
+#include "shell/color.hpp"
+
+class QLineEdit;
+class QPlainTextEdit;
+class QScrollBar;
+
+namespace fv {
+
+enum class Align { Left, Right, Center };
+
+// Sets the background and text colours of a widget through its palette.
+void setColors(QWidget* w, std::optional<Color> back, std::optional<Color> fore);
+
+// A text field, single or multi-line. `changed` is emitted on every real
+// change of the text, by the user or by the program, and never when the same
+// text is written again.
+class TextField : public QWidget {
+  Q_OBJECT
+ public:
+  TextField(bool multiline, QWidget* parent = nullptr);
+
+  QString text() const { return text_; }
+  void setText(const QString& text);  // a write by the program
+  // True when the text was last written by the program (not typed).
+  bool programWritten() const { return programWritten_; }
+
+  void setBackColor(Color c);
+  Color backColor() const { return back_; }
+  void setForeColor(Color c);
+  Color foreColor() const { return fore_; }
+  void setAlignment(Align a);
+  void setBorder(bool border);
+  bool multiline() const { return plain_ != nullptr; }
+
+  // Marks the field as holding a value that could not be read; the mark
+  // goes at the field's next change.
+  void setHighlighted(bool on);
+  bool highlighted() const { return highlighted_; }
+
+  QWidget* editor() const;
+  QLineEdit* lineEdit() const { return line_; }
+  QPlainTextEdit* plainEdit() const { return plain_; }
+
+ signals:
+  void changed();
+
+ protected:
+  void resizeEvent(QResizeEvent*) override;
+
+ private:
+  void editorChanged(bool byProgram);
+  void applyColors();
+
+  QLineEdit* line_ = nullptr;
+  QPlainTextEdit* plain_ = nullptr;
+  QString text_;
+  bool programWritten_ = true;
+  bool writing_ = false;
+  bool highlighted_ = false;
+  Color back_ = RGB(255, 255, 255);
+  Color fore_ = RGB(0, 0, 0);
+};
+
+// A scroll bar whose integer value runs from Min to Max; when Min > Max the
+// bar runs backwards (Min at the top or left).
+class ScrollBar : public QWidget {
+  Q_OBJECT
+ public:
+  ScrollBar(Qt::Orientation o, QWidget* parent = nullptr);
+
+  void setRange(int min, int max);
+  int min() const { return min_; }
+  int max() const { return max_; }
+  int value() const;
+  void setValue(int v);  // clamped to the range; `changed` when it moves
+  void setSteps(int small, int large);
+  QScrollBar* bar() const { return bar_; }
+
+ signals:
+  void changed();
+
+ protected:
+  void resizeEvent(QResizeEvent*) override;
+
+ private:
+  bool backwards() const { return min_ > max_; }
+  QScrollBar* bar_;
+  int min_ = 0, max_ = 32767;
+};
+
+class Button : public QPushButton {
+  Q_OBJECT
+ public:
+  explicit Button(QWidget* parent = nullptr);
+  void setBackColor(Color c);
+  void setForeColor(Color c);
+};
+
+class OptionButton : public QRadioButton {
+  Q_OBJECT
+ public:
+  explicit OptionButton(QWidget* parent = nullptr);
+  bool value() const { return isChecked(); }
+  // Setting true selects it (and runs its click handler, as a click would).
+  void setValue(bool v);
+  void setBackColor(Color c);
+  void setForeColor(Color c);
+ signals:
+  void selected();
+};
+
+class Frame : public QGroupBox {
+  Q_OBJECT
+ public:
+  explicit Frame(QWidget* parent = nullptr);
+  void setBackColor(Color c);
+  void setForeColor(Color c);
+};
+
+class Label : public QLabel {
+  Q_OBJECT
+ public:
+  explicit Label(QWidget* parent = nullptr);
+  void setBackColor(Color c);
+  void setForeColor(Color c);
+  void setAlign(Align a);
+  void setBorder(bool border);
+};
+
+}  // namespace fv

@@ -1,0 +1,7 @@
+#pragma once
+
+namespace fv {
+
+enum class Edition { PT, ES };
+
+}  // namespace fv

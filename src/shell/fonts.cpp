@@ -1,0 +1,32 @@
+#include "shell/fonts.hpp"
+
+#include <QString>
+#include <algorithm>
+#include <cmath>
+
+namespace fv {
+
+QString installedFamily(const char* family) {
+  const QString f = QString::fromUtf8(family ? family : "MS Sans Serif").toLower();
+  if (f == "times new roman") return QStringLiteral("Liberation Serif");
+  if (f == "courier new" || f == "courier") return QStringLiteral("Liberation Mono");
+  if (f == "arial narrow") return QStringLiteral("Nimbus Sans Narrow");
+  if (f == "century gothic") return QStringLiteral("URW Gothic");
+  return QStringLiteral("Liberation Sans");  // MS Sans Serif, Arial and the rest
+}
+
+int pixelSize(double pt, double zoom) {
+  return std::max(1, static_cast<int>(std::lround(pt * 96.0 / 72.0 * zoom)));
+}
+
+QFont makeFont(const FontSpec& spec, double zoom) {
+  QFont font(installedFamily(spec.family));
+  font.setPixelSize(pixelSize(spec.pt, zoom));
+  font.setBold(spec.bold);
+  font.setItalic(spec.italic);
+  font.setUnderline(spec.underline);
+  font.setStyleStrategy(QFont::PreferAntialias);
+  return font;
+}
+
+}  // namespace fv

@@ -1,0 +1,24 @@
+// Fonts named in the layouts, mapped to installed metric-compatible families.
+#pragma once
+
+#include <QFont>
+
+namespace fv {
+
+struct FontSpec {
+  const char* family = "MS Sans Serif";
+  double pt = 8.25;
+  bool bold = false;
+  bool italic = false;
+  bool underline = false;
+};
+
+// The installed family that stands in for a layout's font name.
+QString installedFamily(const char* family);
+
+// Pixel size of a point size at 96 dpi, scaled by the window's zoom.
+int pixelSize(double pt, double zoom);
+
+QFont makeFont(const FontSpec& spec, double zoom);
+
+}  // namespace fv

@@ -1,0 +1,304 @@
+#include "shell/form.hpp"
+
+#include <QCloseEvent>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <cmath>
+#include <stdexcept>
+
+#include "shell/app.hpp"
+#include "shell/errors.hpp"
+#include "shell/numtext.hpp"
+#include "shell/pacer.hpp"
+#include "texts/texts.hpp"
+
+namespace fv {
+
+namespace {
+
+int px(int twips, double zoom) { return static_cast<int>(std::lround(twips * zoom / 15.0)); }
+
+char separator() { return App::decimalSeparator().toLatin1() ? App::decimalSeparator().toLatin1() : '.'; }
+
+// Ends a handler's pacing however the handler ends.
+struct HandlerScope {
+  int& depth;
+  explicit HandlerScope(int& d) : depth(d) {
+    ++depth;
+    Pacer::beginHandler();
+  }
+  ~HandlerScope() {
+    --depth;
+    Pacer::endHandler();
+  }
+};
+
+}  // namespace
+
+Form::Form(App& app, const QString& name, int widthTwips, int heightTwips, Color back)
+    : QWidget(nullptr), app_(app), edition_(app.edition()) {
+  setObjectName(name);
+  setAttribute(Qt::WA_QuitOnClose, false);
+  initial_ = QSize(px(widthTwips, 1.0), px(heightTwips, 1.0));
+  resize(initial_);
+  setColors(this, back, std::nullopt);
+  setCaptionFromTexts();
+}
+
+Form::~Form() {
+  if (box_) delete box_;
+}
+
+QString Form::tx(const QString& key) const { return textTable(edition_).value(key); }
+
+void Form::setCaptionFromTexts() {
+  const QString caption = tx(objectName() + QStringLiteral(".caption"));
+  setWindowTitle(caption.isEmpty() ? objectName() : caption);
+}
+
+QWidget* Form::widgetFor(const Ctl& c, QWidget* parent) {
+  const QString text = tx(objectName() + QLatin1Char('.') + QString::fromUtf8(c.name));
+  const auto back = (edition_ == Edition::ES && c.backEs) ? c.backEs : c.back;
+  const auto fore = (edition_ == Edition::ES && c.foreEs) ? c.foreEs : c.fore;
+  switch (c.kind) {
+    case Kind::Text:
+    case Kind::MultiText: {
+      auto* t = new TextField(c.kind == Kind::MultiText, parent);
+      t->setBackColor(back.value_or(RGB(255, 255, 255)));
+      t->setForeColor(fore.value_or(RGB(0, 0, 0)));
+      t->setAlignment(c.align);
+      t->setBorder(c.border);
+      t->setText(text);
+      return t;
+    }
+    case Kind::HScroll:
+    case Kind::VScroll: {
+      auto* s = new ScrollBar(c.kind == Kind::HScroll ? Qt::Horizontal : Qt::Vertical, parent);
+      s->setRange(c.min, c.max);
+      s->setSteps(c.smallChange, c.largeChange);
+      {
+        const QSignalBlocker block(s);
+        s->setValue(c.value);
+      }
+      return s;
+    }
+    case Kind::Button: {
+      auto* b = new Button(parent);
+      b->setText(text);
+      b->setBackColor(back.value_or(sys::ButtonFace));
+      if (fore) b->setForeColor(*fore);
+      return b;
+    }
+    case Kind::Option: {
+      auto* o = new OptionButton(parent);
+      o->setText(text);
+      o->setBackColor(back.value_or(sys::ButtonFace));
+      if (fore) o->setForeColor(*fore);
+      if (c.value) o->setChecked(true);
+      return o;
+    }
+    case Kind::Frame: {
+      auto* f = new Frame(parent);
+      f->setTitle(text);
+      f->setBackColor(back.value_or(sys::ButtonFace));
+      if (fore) f->setForeColor(*fore);
+      return f;
+    }
+    case Kind::Label: {
+      auto* l = new Label(parent);
+      l->setText(text);
+      l->setWordWrap(text.contains(QLatin1Char('\n')) || text.size() > 12);
+      l->setBackColor(back.value_or(sys::ButtonFace));
+      l->setForeColor(fore.value_or(RGB(0, 0, 0)));
+      l->setAlign(c.align);
+      l->setBorder(false);
+      return l;
+    }
+    case Kind::Surface: {
+      auto* s = new Surface(parent);
+      s->setBackColor(back.value_or(RGB(255, 255, 255)));
+      s->setForeColor(fore.value_or(RGB(0, 0, 0)));
+      return s;
+    }
+  }
+  return nullptr;
+}
+
+void Form::build(const std::vector<Ctl>& table) {
+  for (const Ctl& c : table) {
+    if ((c.only == Only::PT && edition_ != Edition::PT) || (c.only == Only::ES && edition_ != Edition::ES)) continue;
+    const QString name = QString::fromUtf8(c.name);
+    if (controls_.contains(name)) throw std::logic_error("control listed twice: " + name.toStdString());
+    QWidget* parent = this;
+    if (c.parent) {
+      parent = controls_.value(QString::fromUtf8(c.parent));
+      if (!parent) throw std::logic_error("parent not yet built: " + std::string(c.parent));
+    }
+    QWidget* w = widgetFor(c, parent);
+    w->setObjectName(name);
+    const FontSpec font = (edition_ == Edition::ES && c.fontEs) ? *c.fontEs : c.font;
+    if (auto* s = qobject_cast<Surface*>(w)) s->setFontSpec(font);
+    Placed p{w, (edition_ == Edition::ES && c.rEs) ? *c.rEs : c.r, font};
+    place(p);
+    placed_.push_back(p);
+    controls_.insert(name, w);
+    w->setVisible(c.visible);
+  }
+}
+
+void Form::place(const Placed& p) {
+  const int x0 = px(p.r.l, zoom_), y0 = px(p.r.t, zoom_);
+  const int x1 = px(p.r.l + p.r.w, zoom_), y1 = px(p.r.t + p.r.h, zoom_);
+  p.widget->setGeometry(x0, y0, std::max(0, x1 - x0), std::max(0, y1 - y0));
+  const QFont f = makeFont(p.font, zoom_);
+  p.widget->setFont(f);
+  if (auto* t = qobject_cast<TextField*>(p.widget)) t->editor()->setFont(f);
+  if (auto* s = qobject_cast<Surface*>(p.widget)) s->setZoom(zoom_);
+}
+
+void Form::resizeEvent(QResizeEvent*) {
+  const double z = std::min(double(width()) / initial_.width(), double(height()) / initial_.height());
+  if (std::fabs(z - zoom_) < 1e-9 || z <= 0) return;
+  zoom_ = z;
+  setUpdatesEnabled(false);
+  for (const Placed& p : placed_) place(p);
+  setUpdatesEnabled(true);
+}
+
+void Form::closeEvent(QCloseEvent* e) {
+  // A work window is only hidden; it keeps its values and drawings.
+  e->accept();
+}
+
+void Form::showEvent(QShowEvent* e) {
+  QWidget::showEvent(e);
+  if (!tabOrder_.isEmpty() && has(tabOrder_.first()) && !focusWidget())
+    control(tabOrder_.first()).setFocus(Qt::TabFocusReason);
+}
+
+void Form::setTabOrder(const QStringList& names) {
+  tabOrder_ = names;
+  QWidget* prev = nullptr;
+  for (const QString& n : names) {
+    if (!has(n)) continue;
+    QWidget* w = &control(n);
+    if (w->focusPolicy() == Qt::NoFocus) w->setFocusPolicy(Qt::StrongFocus);
+    if (prev) QWidget::setTabOrder(prev, w);
+    prev = w;
+  }
+}
+
+QWidget& Form::control(const QString& name) const {
+  QWidget* w = controls_.value(name);
+  if (!w) throw std::logic_error("no control " + name.toStdString() + " in " + objectName().toStdString());
+  return *w;
+}
+
+template <class T>
+static T& as(QWidget& w, const QString& name) {
+  auto* t = qobject_cast<T*>(&w);
+  if (!t) throw std::logic_error("control " + name.toStdString() + " is of another kind");
+  return *t;
+}
+
+TextField& Form::text(const QString& n) const { return as<TextField>(control(n), n); }
+ScrollBar& Form::scroll(const QString& n) const { return as<ScrollBar>(control(n), n); }
+Button& Form::button(const QString& n) const { return as<Button>(control(n), n); }
+OptionButton& Form::option(const QString& n) const { return as<OptionButton>(control(n), n); }
+Frame& Form::frame(const QString& n) const { return as<Frame>(control(n), n); }
+Label& Form::label(const QString& n) const { return as<Label>(control(n), n); }
+Surface& Form::surface(const QString& n) const { return as<Surface>(control(n), n); }
+
+void Form::onClick(const QString& name, std::function<void()> handler) {
+  QWidget& w = control(name);
+  auto call = [this, handler] { run(handler); };
+  if (auto* b = qobject_cast<Button*>(&w)) connect(b, &QPushButton::clicked, this, call);
+  else if (auto* o = qobject_cast<OptionButton*>(&w)) connect(o, &OptionButton::selected, this, call);
+  else if (auto* s = qobject_cast<Surface*>(&w)) s->onClick = call;
+  else throw std::logic_error("control " + name.toStdString() + " has no click");
+}
+
+void Form::onChange(const QString& name, std::function<void()> handler) {
+  QWidget& w = control(name);
+  auto call = [this, handler] { run(handler); };
+  if (auto* t = qobject_cast<TextField*>(&w)) connect(t, &TextField::changed, this, call);
+  else if (auto* s = qobject_cast<ScrollBar*>(&w)) connect(s, &ScrollBar::changed, this, call);
+  else throw std::logic_error("control " + name.toStdString() + " has no change");
+}
+
+void Form::run(const std::function<void()>& handler) {
+  if (app_.quitting()) return;
+  HandlerScope scope(running_);
+  try {
+    handler();
+  } catch (const ConversionError& e) {
+    QString msg;
+    if (e.outOfRange) msg = tx(QStringLiteral("msg.outOfRange")).arg(e.text);
+    else if (e.text.trimmed().isEmpty()) msg = tx(QStringLiteral("msg.emptyField"));
+    else msg = tx(QStringLiteral("msg.notNumber")).arg(e.text.left(40) + (e.text.size() > 40 ? QStringLiteral("…") : QString()));
+    report(msg, e.field);
+  } catch (const InputRefused& e) {
+    report(e.message, e.field);
+  } catch (const Overflow&) {
+    report(tx(QStringLiteral("msg.overflow")), nullptr);
+  } catch (const Cancelled&) {
+    // The program is quitting: the handler just ends.
+  }
+}
+
+void Form::report(const QString& message, const QWidget* field) {
+  lastMessage_ = message;
+  if (auto* t = qobject_cast<TextField*>(const_cast<QWidget*>(field))) t->setHighlighted(true);
+  if (app_.quitting()) return;
+  if (!box_) {
+    box_ = new QMessageBox(QMessageBox::Warning, tx(QStringLiteral("msg.title")), QString(), QMessageBox::Ok, this);
+    box_->setObjectName(QStringLiteral("message"));
+    box_->setWindowModality(Qt::NonModal);
+  }
+  box_->setText(message);
+  box_->show();
+  box_->raise();
+}
+
+double Form::num(const TextField& f) const {
+  const QByteArray utf8 = f.text().toUtf8();
+  auto v = numtext::parse(std::string_view(utf8.constData(), size_t(utf8.size())), separator(), f.programWritten());
+  if (!v) throw ConversionError{const_cast<TextField*>(&f), f.text(), false};
+  return *v;
+}
+
+std::int16_t Form::cint(const TextField& f) const {
+  const double v = num(f);
+  auto i = numtext::toInt16(v);
+  if (!i) throw ConversionError{const_cast<TextField*>(&f), f.text(), true};
+  return *i;
+}
+
+std::int16_t Form::cint(double v, const QWidget* field) const {
+  auto i = numtext::toInt16(v);
+  if (!i) {
+    auto g = numtext::general(v, separator());
+    throw ConversionError{const_cast<QWidget*>(field), g ? QString::fromStdString(*g) : QStringLiteral("∞"), true};
+  }
+  return *i;
+}
+
+QString Form::fmt(double v, const char* pattern) const {
+  auto s = numtext::format(v, pattern, separator());
+  if (!s) throw Overflow{};
+  return QString::fromStdString(*s);
+}
+
+QString Form::str(double v) const {
+  auto s = numtext::general(v, separator());
+  if (!s) throw Overflow{};
+  return QString::fromStdString(*s);
+}
+
+void Form::refuse(const QWidget* field, const QString& pt, const QString& es) const {
+  throw InputRefused{const_cast<QWidget*>(field), edition_ == Edition::PT ? pt : es};
+}
+
+}  // namespace fv

@@ -1,0 +1,151 @@
+// A window of the program, built from a layout table in twips.
+#pragma once
+
+#include <QHash>
+#include <QPointer>
+#include <QString>
+#include <QStringList>
+#include <QWidget>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <vector>
+
+#include "shell/color.hpp"
+#include "shell/controls.hpp"
+#include "shell/edition.hpp"
+#include "shell/fonts.hpp"
+#include "shell/surface.hpp"
+
+class QMessageBox;
+
+namespace fv {
+
+class App;
+
+enum class Kind { Text, MultiText, HScroll, VScroll, Button, Option, Frame, Label, Surface };
+enum class Only { Both, PT, ES };
+
+struct Rect {
+  int l = 0, t = 0, w = 0, h = 0;
+};
+
+// One control of a layout table. Positions are twips, relative to the parent
+// (the window, a frame or a drawing surface). The control's text comes from
+// the edition's text table under "<window>.<control>".
+struct Ctl {
+  Kind kind;
+  const char* name;  // the control's name, "Text7(5)" for an element of an array
+  Rect r;
+  const char* parent = nullptr;       // null: the window itself
+  std::optional<Rect> rEs = {};       // the ES position, when it differs
+  std::optional<Color> back = {};     // background
+  std::optional<Color> fore = {};     // text or drawing colour
+  FontSpec font = {};
+  Align align = Align::Left;
+  bool border = true;                 // text fields and labels
+  bool visible = true;
+  int min = 0, max = 32767, value = 0;  // scroll bars
+  int smallChange = 1, largeChange = 1;
+  Only only = Only::Both;             // present in one edition only
+  std::optional<Color> backEs = {};   // ES background, when it differs
+  std::optional<Color> foreEs = {};
+  std::optional<FontSpec> fontEs = {};
+};
+
+class Form : public QWidget {
+  Q_OBJECT
+ public:
+  // `name` is the window's name (also its objectName and the prefix of its
+  // texts); the size is the client area in twips.
+  Form(App& app, const QString& name, int widthTwips, int heightTwips, Color back);
+  ~Form() override;
+
+  App& app() const { return app_; }
+  Edition edition() const { return edition_; }
+  bool pt() const { return edition_ == Edition::PT; }
+  bool es() const { return edition_ == Edition::ES; }
+  QString name() const { return objectName(); }
+
+  // Creates the controls of a table, in order (later ones lie on top).
+  void build(const std::vector<Ctl>& table);
+  // The caption comes from the text table under "<window>.caption".
+  void setCaptionFromTexts();
+  // Focus order; the first name gets the focus when the window opens.
+  void setTabOrder(const QStringList& names);
+
+  // Controls by name.
+  bool has(const QString& name) const { return controls_.contains(name); }
+  QWidget& control(const QString& name) const;
+  TextField& text(const QString& name) const;
+  ScrollBar& scroll(const QString& name) const;
+  Button& button(const QString& name) const;
+  OptionButton& option(const QString& name) const;
+  Frame& frame(const QString& name) const;
+  Label& label(const QString& name) const;
+  Surface& surface(const QString& name) const;
+
+  // Handlers: each runs through run().
+  void onClick(const QString& name, std::function<void()> handler);
+  void onChange(const QString& name, std::function<void()> handler);
+
+  // Runs a handler: a value that cannot be read stops it with a message and
+  // the field highlighted; what it drew stays; quitting ends it cleanly.
+  void run(const std::function<void()>& handler);
+  bool running() const { return running_ > 0; }
+
+  // Reading fields. Each throws ConversionError naming the field.
+  double num(const TextField& f) const;
+  double num(const QString& field) const { return num(text(field)); }
+  std::int16_t cint(const TextField& f) const;
+  std::int16_t cint(const QString& field) const { return cint(text(field)); }
+  // A double into 16 bits (half to even); out of range throws ConversionError
+  // naming `field` when one is given.
+  std::int16_t cint(double v, const QWidget* field = nullptr) const;
+
+  // Writing numbers: with a pattern, or the general conversion. A result that
+  // is not finite throws Overflow.
+  QString fmt(double v, const char* pattern) const;
+  QString str(double v) const;
+
+  // Stops the handler with a message in the edition's language.
+  [[noreturn]] void refuse(const QWidget* field, const QString& pt, const QString& es) const;
+
+  // The edition's text for a key of the text table.
+  QString tx(const QString& key) const;
+
+  // The last message shown to the user (empty when none since clearMessage).
+  QString lastMessage() const { return lastMessage_; }
+  void clearMessage() { lastMessage_.clear(); }
+
+  double zoom() const { return zoom_; }
+  QSize initialSize() const { return initial_; }
+
+ protected:
+  void resizeEvent(QResizeEvent*) override;
+  void closeEvent(QCloseEvent*) override;
+  void showEvent(QShowEvent*) override;
+
+ private:
+  struct Placed {
+    QWidget* widget;
+    Rect r;
+    FontSpec font;
+  };
+  void place(const Placed& p);
+  void report(const QString& message, const QWidget* field);
+  QWidget* widgetFor(const Ctl& c, QWidget* parent);
+
+  App& app_;
+  Edition edition_;
+  QSize initial_;
+  double zoom_ = 1.0;
+  QHash<QString, QWidget*> controls_;
+  std::vector<Placed> placed_;
+  QStringList tabOrder_;
+  QPointer<QMessageBox> box_;
+  QString lastMessage_;
+  int running_ = 0;
+};
+
+}  // namespace fv

@@ -1,0 +1,27 @@
+// The main menu: opens the work windows and ends the program.
+#pragma once
+
+#include "shell/form.hpp"
+
+namespace fv {
+
+class Analise : public Form {
+  Q_OBJECT
+ public:
+  explicit Analise(App& app);
+
+  void Form_Load();
+  void geracao_Click();
+  void Command1_Click();
+  void Command2_Click();
+  void Command3_Click();
+  void ensaio1_Click();
+  void ensaio2_Click();
+  void Command4_Click();
+  void Text2_Change();
+
+ protected:
+  void closeEvent(QCloseEvent* e) override;
+};
+
+}  // namespace fv

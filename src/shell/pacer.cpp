@@ -1,0 +1,93 @@
+#include "shell/pacer.hpp"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <thread>
+
+#include "shell/errors.hpp"
+
+namespace fv {
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// The screen is given a chance to paint when the clock is this far ahead.
+constexpr auto kSlice = std::chrono::milliseconds(8);
+// When the clock has fallen this far behind (no handler ran), it starts anew.
+constexpr auto kStale = std::chrono::milliseconds(250);
+
+struct State {
+  bool instant = false;
+  bool cancelled = false;
+  int depth = 0;
+  std::int64_t total = 0;
+  std::int64_t frames = 0;
+  Clock::time_point clock{};
+  bool clockSet = false;
+} g;
+
+}  // namespace
+
+void Pacer::setInstant(bool instant) { g.instant = instant; }
+bool Pacer::instant() { return g.instant; }
+std::int64_t Pacer::totalCount() { return g.total; }
+void Pacer::resetTotal() { g.total = 0; }
+void Pacer::cancel() { g.cancelled = true; }
+bool Pacer::cancelled() { return g.cancelled; }
+void Pacer::clearCancel() { g.cancelled = false; }
+std::int64_t Pacer::frames() { return g.frames; }
+
+void Pacer::beginHandler() {
+  if (g.depth++ == 0) {
+    g.clock = Clock::now();
+    g.clockSet = true;
+  }
+}
+
+void Pacer::endHandler() {
+  if (g.depth > 0 && --g.depth == 0) {
+    if (!g.instant && !g.cancelled && g.clockSet) catchUp(true);
+    g.clockSet = false;
+  }
+}
+
+void Pacer::pause(std::int64_t counts) {
+  if (g.cancelled) throw Cancelled{};
+  if (counts <= 0) return;
+  g.total += counts;
+  if (g.instant) return;
+  const auto now = Clock::now();
+  if (!g.clockSet || g.clock < now - kStale) {
+    g.clock = now;
+    g.clockSet = true;
+  }
+  g.clock += std::chrono::duration_cast<Clock::duration>(kCountDuration * counts);
+  if (g.clock - now >= kSlice) catchUp(false);
+  if (g.cancelled) throw Cancelled{};
+}
+
+void Pacer::catchUp(bool final) {
+  // Let the screen show what was drawn; user input waits for the handler.
+  if (QCoreApplication::instance())
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+  ++g.frames;
+  if (g.cancelled) return;
+  // Sleep in frame-sized slices so that a very long pause still checks for
+  // a quit request from time to time.
+  for (;;) {
+    const auto now = Clock::now();
+    if (now >= g.clock) break;
+    auto left = g.clock - now;
+    std::this_thread::sleep_for(std::min<Clock::duration>(left, std::chrono::milliseconds(50)));
+    if (left > std::chrono::milliseconds(50) && QCoreApplication::instance()) {
+      QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+      ++g.frames;
+      if (g.cancelled) return;
+    }
+  }
+  if (final && QCoreApplication::instance())
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+}  // namespace fv

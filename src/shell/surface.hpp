@@ -1,0 +1,107 @@
+// A drawing surface. Coordinates are twips (15 to a logical pixel at zoom 1),
+// origin top-left, y down. Every operation is kept in a display list (since
+// the last cls) and painted into a raster cache at the current scale, so the
+// drawing survives repaints and re-renders sharply when the window is zoomed.
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+#include "shell/color.hpp"
+#include "shell/fonts.hpp"
+
+namespace fv {
+
+struct SurfaceOp {
+  enum Kind : std::uint8_t { Line, Point, Circle, Text };
+  Kind kind;
+  float x1, y1;  // start, point or centre
+  float x2, y2;  // end of a line; x2 is the radius of a circle
+  Color color;
+  std::int32_t text = -1;  // index into the texts of a Text operation
+};
+
+class Surface : public QWidget {
+  Q_OBJECT
+ public:
+  explicit Surface(QWidget* parent = nullptr);
+
+  // Fill with the background colour; the current point becomes (0, 0).
+  void cls();
+  // A line from (x1, y1) to (x2, y2); the end point is not painted and
+  // becomes the current point.
+  void line(double x1, double y1, double x2, double y2);
+  void line(double x1, double y1, double x2, double y2, Color c);
+  // A line from the current point.
+  void lineTo(double x2, double y2);
+  void lineTo(double x2, double y2, Color c);
+  // One pixel at (x, y); it becomes the current point.
+  void pset(double x, double y);
+  void pset(double x, double y, Color c);
+  // A circle outline of radius r around (x, y).
+  void circle(double x, double y, double r);
+  void circle(double x, double y, double r, Color c);
+  // Writes text at the current point in the surface's font and foreground
+  // colour; the current point moves to the left edge of the next line.
+  void print(const QString& text);
+
+  float currentX() const { return curX_; }
+  float currentY() const { return curY_; }
+  void setCurrent(double x, double y);
+
+  Color foreColor() const { return fore_; }
+  void setForeColor(Color c) { fore_ = c; }
+  Color backColor() const { return back_; }
+  void setBackColor(Color c);  // repaints the background under the drawing
+
+  void setFontSpec(const FontSpec& f);
+  const FontSpec& fontSpec() const { return fontSpec_; }
+  // Height of one printed line, in twips.
+  double lineHeight() const;
+
+  // Twips per device pixel follow the window's zoom.
+  void setZoom(double zoom);
+  double zoom() const { return zoom_; }
+
+  // What was drawn since the last cls.
+  const std::vector<SurfaceOp>& ops() const { return ops_; }
+  QString opText(const SurfaceOp& op) const;
+  std::int64_t clsCount() const { return clsCount_; }
+  // The drawing as it stands, rendered at the current scale (tests, screenshots).
+  QImage image();
+
+  // Runs when the user clicks the surface.
+  std::function<void()> onClick;
+
+ protected:
+  void paintEvent(QPaintEvent*) override;
+  void resizeEvent(QResizeEvent*) override;
+  void mousePressEvent(QMouseEvent*) override;
+  void mouseReleaseEvent(QMouseEvent*) override;
+
+ private:
+  void add(const SurfaceOp& op);
+  void renderPending();
+  void renderAll();
+  void renderOp(QImage& img, const SurfaceOp& op, double scale);
+  double deviceScale() const;  // device pixels per twip
+
+  std::vector<SurfaceOp> ops_;
+  std::vector<QString> texts_;
+  QImage cache_;
+  QImage base_;  // what was folded out of the display list when it grew very long
+  size_t rendered_ = 0;
+  bool updatePending_ = false;
+  bool pressed_ = false;
+  float curX_ = 0, curY_ = 0;
+  Color fore_ = RGB(0, 0, 0);
+  Color back_ = RGB(255, 255, 255);
+  FontSpec fontSpec_{};
+  double zoom_ = 1.0;
+  std::int64_t clsCount_ = 0;
+};
+
+}  // namespace fv

@@ -1,0 +1,13 @@
+// The texts of the controls, one table per edition, keyed "<window>.<control>".
+#pragma once
+
+#include <QHash>
+#include <QString>
+
+#include "shell/edition.hpp"
+
+namespace fv {
+
+const QHash<QString, QString>& textTable(Edition edition);
+
+}  // namespace fv

@@ -1,0 +1,50 @@
+// Helpers for the tests: an App with the pacer instant, and lookups.
+#pragma once
+
+#include <QApplication>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <memory>
+
+#include "shell/app.hpp"
+#include "shell/form.hpp"
+#include "shell/pacer.hpp"
+
+namespace fv::testing {
+
+// A running program of one edition, in this process, with instant pacing.
+// Quitting is recorded instead of ending the test program.
+class Program {
+ public:
+  explicit Program(Edition e) : app(e) {
+    Pacer::setInstant(true);
+    Pacer::clearCancel();
+    Pacer::resetTotal();
+    App::setDecimalSeparator(QChar('.'));
+    app.onQuit = [this] { quitCalled = true; };
+    registerWindows(app);
+    app.start();
+  }
+  ~Program() { Pacer::clearCancel(); }
+
+  // Opens a window as its menu button does.
+  Form& open(const QString& name) {
+    Form* f = app.show(name);
+    if (!f) throw std::runtime_error("window not available: " + name.toStdString());
+    return *f;
+  }
+
+  App app;
+  bool quitCalled = false;
+};
+
+// Clicks a button, option button or surface as the user would.
+void click(Form& f, const QString& name);
+// Types a text into a field as the user would (select all, then type).
+void type(Form& f, const QString& name, const QString& text);
+// Counts the points of a colour drawn on a surface.
+int countPoints(const Surface& s, Color c);
+// Counts all operations of one kind.
+int countOps(const Surface& s, SurfaceOp::Kind kind);
+
+}  // namespace fv::testing
