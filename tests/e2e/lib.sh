@@ -1,0 +1,75 @@
+# Helpers for the end-to-end tests: the real programs in a real X server.
+# Usage: source this file, then `e2e_start <build-dir>`; an X server runs on
+# $DISPLAY until the script ends.
+set -euo pipefail
+
+e2e_start() {
+  BUILD="$(cd "$1" && pwd)"
+  export LC_ALL=C.UTF-8 QT_FONT_DPI=96 XDG_RUNTIME_DIR="$(mktemp -d)"
+  unset QT_QPA_PLATFORM
+  local n
+  for n in $(seq 50 150); do
+    [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
+    Xvfb ":$n" -screen 0 1600x1200x24 -noreset -nolisten tcp >/dev/null 2>&1 &
+    XVFB_PID=$!
+    export DISPLAY=":$n"
+    local i
+    for i in $(seq 1 50); do
+      xdpyinfo >/dev/null 2>&1 && break
+      sleep 0.1
+    done
+    if xdpyinfo >/dev/null 2>&1; then
+      trap e2e_stop EXIT
+      return 0
+    fi
+    kill "$XVFB_PID" 2>/dev/null || true
+  done
+  echo "no X server could be started" >&2
+  exit 1
+}
+
+e2e_stop() {
+  [ -n "${APP_PID:-}" ] && kill "$APP_PID" 2>/dev/null || true
+  [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null || true
+}
+
+# Starts an edition (pt or es) and waits for the main menu "FERVANO".
+e2e_launch() {
+  "$BUILD/fervano-$1" >/tmp/fervano-e2e-$$.log 2>&1 &
+  APP_PID=$!
+  MENU=$(e2e_wait_window FERVANO)
+}
+
+# Waits for a visible window with exactly this title; prints its id.
+e2e_wait_window() {
+  local i id
+  for i in $(seq 1 100); do
+    id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1 || true)
+    if [ -n "$id" ]; then
+      echo "$id"
+      return 0
+    fi
+    sleep 0.1
+  done
+  echo "window '$1' did not appear" >&2
+  return 1
+}
+
+# Clicks at a point given in twips of a window's client area (zoom 1).
+e2e_click_twips() {
+  local win=$1 x=$(( $2 / 15 )) y=$(( $3 / 15 ))
+  xdotool mousemove --window "$win" "$x" "$y" click 1
+}
+
+# Screenshot of the whole screen.
+e2e_shot() { import -window root "$1"; }
+
+# Colour of a pixel of a screenshot as "r,g,b".
+e2e_pixel() {
+  convert "$1" -format "%[fx:int(255*p{$2,$3}.r)],%[fx:int(255*p{$2,$3}.g)],%[fx:int(255*p{$2,$3}.b)]" info:
+}
+
+fail() {
+  echo "FAIL: $*" >&2
+  exit 1
+}
