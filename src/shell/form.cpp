@@ -148,6 +148,18 @@ void Form::build(const std::vector<Ctl>& table) {
   }
 }
 
+void Form::adopt(QWidget* w, const QString& name, Rect r, const char* parent, FontSpec font) {
+  if (controls_.contains(name)) throw std::logic_error("control listed twice: " + name.toStdString());
+  QWidget* host = parent ? &control(QString::fromUtf8(parent)) : this;
+  w->setParent(host);
+  w->setObjectName(name);
+  Placed p{w, r, font};
+  place(p);
+  placed_.push_back(p);
+  controls_.insert(name, w);
+  w->show();
+}
+
 void Form::place(const Placed& p) {
   const int x0 = px(p.r.l, zoom_), y0 = px(p.r.t, zoom_);
   const int x1 = px(p.r.l + p.r.w, zoom_), y1 = px(p.r.t + p.r.h, zoom_);

@@ -74,6 +74,11 @@ class Form : public QWidget {
   // Focus order; the first name gets the focus when the window opens.
   void setTabOrder(const QStringList& names);
 
+  // Adds a widget of the window's own making (a picture, say) as a control:
+  // it is placed at `r` twips inside `parent` (null: the window) and zoomed
+  // with the rest.
+  void adopt(QWidget* widget, const QString& name, Rect r, const char* parent = nullptr, FontSpec font = {});
+
   // Controls by name.
   bool has(const QString& name) const { return controls_.contains(name); }
   QWidget& control(const QString& name) const;
