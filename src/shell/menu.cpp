@@ -19,7 +19,7 @@ const std::vector<Ctl>& menuLayout() {
       {.kind = Kind::Button, .name = "Command2", .r = {10800, 1800, 2895, 615}, .font = kMenuFont},
       {.kind = Kind::Button, .name = "ensaio1", .r = {10800, 2520, 2895, 615}, .font = kArial12},
       {.kind = Kind::Button, .name = "ensaio2", .r = {10800, 3240, 2895, 615}, .font = kArial12},
-      {.kind = Kind::Button, .name = "Command3", .r = {10800, 4080, 2895, 735}, .font = kArial12, .only = Only::ES},
+      {.kind = Kind::Button, .name = "Command3", .r = {10800, 4080, 2895, 735}, .font = kArial12},
       {.kind = Kind::Button, .name = "Command4", .r = {10800, 7800, 2895, 615}, .font = {"MS Sans Serif", 13.8, true}},
       {.kind = Kind::Text, .name = "Text1", .r = {600, 5040, 9495, 1095}, .back = RGB(255, 255, 0),
        .fore = RGB(0, 0, 255), .font = {"Arial Narrow", 36, false, true}, .align = Align::Center},
@@ -47,7 +47,7 @@ Analise::Analise(App& app) : Form(app, QStringLiteral("analise"), 13776, 11004, 
   onClick("geracao", [this] { geracao_Click(); });
   onClick("Command1", [this] { Command1_Click(); });
   onClick("Command2", [this] { Command2_Click(); });
-  if (has("Command3")) onClick("Command3", [this] { Command3_Click(); });
+  onClick("Command3", [this] { Command3_Click(); });
   onClick("ensaio1", [this] { ensaio1_Click(); });
   onClick("ensaio2", [this] { ensaio2_Click(); });
   onClick("Command4", [this] { Command4_Click(); });
@@ -60,7 +60,8 @@ void Analise::Form_Load() {}
 void Analise::geracao_Click() { app().show(QStringLiteral("Geração")); }
 void Analise::Command1_Click() { app().show(QStringLiteral("Senoide")); }
 void Analise::Command2_Click() { app().show(QStringLiteral("SenoideT")); }
-void Analise::Command3_Click() {}
+// The pulse harmonics window is opened by the last button of the column.
+void Analise::Command3_Click() { app().show(QStringLiteral("HarmonicasPulsos")); }
 void Analise::ensaio1_Click() { app().show(QStringLiteral("simula1")); }
 void Analise::ensaio2_Click() { app().show(QStringLiteral("simula2")); }
 void Analise::Command4_Click() { app().quit(); }
