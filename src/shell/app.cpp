@@ -2,12 +2,17 @@
 
 #include <QApplication>
 #include <QDate>
+#include <QIcon>
 #include <QLocale>
 #include <QStyleFactory>
 
 #include "shell/form.hpp"
 #include "shell/menu.hpp"
 #include "shell/pacer.hpp"
+
+// The icon resource is compiled into the static library, whose unreferenced
+// objects the linker leaves out: it has to be brought in by name.
+static void initIconResource() { Q_INIT_RESOURCE(icons); }
 
 namespace fv {
 
@@ -98,6 +103,8 @@ int runProgram(int argc, char** argv, Edition edition) {
   QApplication::setQuitOnLastWindowClosed(false);
   QApplication::setApplicationName(edition == Edition::PT ? QStringLiteral("fervano-pt") : QStringLiteral("fervano-es"));
   QApplication::setDesktopFileName(QApplication::applicationName());
+  initIconResource();
+  QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/fervano.svg")));
   App app(edition);
   registerWindows(app);
   app.start();

@@ -28,7 +28,7 @@ void setColors(QWidget* w, std::optional<Color> back, std::optional<Color> fore)
 class TextField : public QWidget {
   Q_OBJECT
  public:
-  TextField(bool multiline, QWidget* parent = nullptr);
+  explicit TextField(bool multiline, QWidget* parent = nullptr);
 
   QString text() const { return text_; }
   void setText(const QString& text);  // a write by the program
@@ -77,7 +77,7 @@ class TextField : public QWidget {
 class ScrollBar : public QWidget {
   Q_OBJECT
  public:
-  ScrollBar(Qt::Orientation o, QWidget* parent = nullptr);
+  explicit ScrollBar(Qt::Orientation o, QWidget* parent = nullptr);
 
   void setRange(int min, int max);
   int min() const { return min_; }

@@ -129,7 +129,7 @@ std::optional<std::string> general(double value, char sep) {
   std::string out;
   if (d.negative) out.push_back('-');
   const int n = static_cast<int>(d.digits.size());
-  if (d.exp10 > 15 || d.exp10 < -14) {
+  if (d.exp10 > 15 || d.exp10 < -5) {
     // Exponent form: d.ddd E±xx
     out.push_back(d.digits[0]);
     if (n > 1) {
