@@ -77,6 +77,18 @@ TEST(General, FifteenSignificantDigitsNoTrailingZeros) {
   EXPECT_FALSE(general(std::numeric_limits<double>::infinity(), '.'));
 }
 
+TEST(General, TheLargestDoublesStillReadBack) {
+  // Rounded up to 15 digits they would overflow; found by fuzzing.
+  for (double v : {std::numeric_limits<double>::max(), -std::numeric_limits<double>::max()}) {
+    auto g = general(v, '.');
+    ASSERT_TRUE(g);
+    EXPECT_TRUE(parse(*g, '.')) << *g;
+    auto f = format(v, "###", '.');
+    ASSERT_TRUE(f);
+    EXPECT_TRUE(parse(*f, '.'));
+  }
+}
+
 TEST(General, ReadsBackUnchanged) {
   for (double v : {94.2497495459564, 28.5714285714286, -0.539, 1e15, 1.5e-300, 123456.789, 6.02214076e23}) {
     for (char sep : {'.', ','}) {

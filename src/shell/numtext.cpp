@@ -31,6 +31,13 @@ Decimal decimal15(double value) {
     if (std::isdigit(static_cast<unsigned char>(*p))) mant.push_back(*p);
   const char* e = std::strchr(buf, 'e');
   int ex = std::atoi(e + 1);
+  // Near the largest double, rounding up to 15 digits would give a number
+  // that no longer reads back: round towards zero instead.
+  if (std::isinf(std::strtod(buf, nullptr))) {
+    size_t i = mant.size();
+    while (i > 0 && mant[i - 1] == '0') mant[--i] = '9';
+    if (i > 0) --mant[i - 1];
+  }
   while (!mant.empty() && mant.back() == '0') mant.pop_back();
   d.digits = mant;
   d.exp10 = ex + 1;
