@@ -1,0 +1,95 @@
+// Pace and cost of every drawing handler of every window, in real windows.
+// For each window of an edition, every visible button is pressed in turn
+// (return buttons excepted); per handler it prints the nominal duration
+// (total pause count x 75 ns), the measured wall time, their ratio, the frames
+// painted, the CPU time, and for handlers without pauses the handler time.
+// At the end: peak memory with every window open and drawn.
+//   handlers_bench [pt|es] [window ...]
+// Run under an X server (bench/run.sh takes care of it).
+#include <QAbstractButton>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QStyleFactory>
+#include <cstdio>
+#include <ctime>
+#include <sys/resource.h>
+
+#include "shell/app.hpp"
+#include "shell/form.hpp"
+#include "shell/pacer.hpp"
+
+using namespace fv;
+
+namespace {
+
+double cpuSeconds() {
+  timespec ts{};
+  clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &ts);
+  return ts.tv_sec + ts.tv_nsec / 1e9;
+}
+
+struct PaintCounter : QObject {
+  int paints = 0;
+  bool eventFilter(QObject*, QEvent* e) override {
+    if (e->type() == QEvent::Paint) ++paints;
+    return false;
+  }
+};
+
+bool isReturn(const QString& text) {
+  const QString t = text.trimmed().toUpper();
+  return t == "RETORNA" || t == "VOLTA" || t == "VOLVER" || t == "FIM" || t == "RETORNAR" || t == "SALIR" ||
+         t == "SAIR";
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QApplication qapp(argc, argv);
+  QApplication::setStyle(QStyleFactory::create("Fusion"));
+  QApplication::setQuitOnLastWindowClosed(false);
+  const Edition edition = argc > 1 && QByteArray(argv[1]) == "es" ? Edition::ES : Edition::PT;
+  QStringList wanted;
+  for (int i = 2; i < argc; ++i) wanted << QString::fromUtf8(argv[i]);
+  if (wanted.isEmpty()) wanted = {"Senoide", "SenoideT", "HarmonicasPulsos", "Geração", "simula1", "simula2"};
+
+  App app(edition);
+  app.onQuit = [] {};
+  registerWindows(app);
+  app.start();
+  std::printf("%-18s %-24s %10s %10s %7s %7s %8s %6s\n", "window", "button", "nominal s", "wall s", "ratio",
+              "frames", "cpu s", "cpu %");
+  for (const QString& name : wanted) {
+    Form* f = app.show(name);
+    if (!f) continue;
+    PaintCounter counter;
+    for (QWidget* w : f->findChildren<QWidget*>()) w->installEventFilter(&counter);
+    for (int i = 0; i < 10; ++i) QApplication::processEvents();
+    for (auto* b : f->findChildren<QAbstractButton*>()) {
+      if (!b->isVisible() || b->objectName().isEmpty() || isReturn(b->text())) continue;
+      if (qobject_cast<QAbstractButton*>(b)->inherits("QRadioButton")) continue;
+      Pacer::resetTotal();
+      counter.paints = 0;
+      QElapsedTimer wall;
+      wall.start();
+      const double cpu0 = cpuSeconds();
+      b->click();
+      const double seconds = wall.nsecsElapsed() / 1e9;
+      const double cpu = cpuSeconds() - cpu0;
+      const double nominal = Pacer::totalCount() * Pacer::kCountDuration.count() / 1e9;
+      for (int i = 0; i < 5; ++i) QApplication::processEvents();
+      const QString label = b->objectName() + " \"" + b->text().simplified().left(14) + "\"";
+      if (nominal > 0)
+        std::printf("%-18s %-24s %10.3f %10.3f %7.4f %7d %8.3f %6.1f\n", qPrintable(name), qPrintable(label), nominal,
+                    seconds, seconds / nominal, counter.paints, cpu, 100.0 * cpu / seconds);
+      else
+        std::printf("%-18s %-24s %10s %10.4f %7s %7d %8.3f %6s\n", qPrintable(name), qPrintable(label), "-", seconds,
+                    "-", counter.paints, cpu, "-");
+      std::fflush(stdout);
+    }
+  }
+  rusage ru{};
+  getrusage(RUSAGE_SELF, &ru);
+  std::printf("peak memory with the windows open and drawn: %.1f MiB\n", ru.ru_maxrss / 1024.0);
+  return 0;
+}
