@@ -7,7 +7,7 @@ FERVANO_PACKAGES=(
   libgtest-dev libbenchmark-dev
   fonts-liberation2 fonts-urw-base35
   xvfb xauth xdotool x11-utils imagemagick
-  desktop-file-utils dpkg-dev file
+  desktop-file-utils dpkg-dev file librsvg2-bin
 )
 
 fervano_install_deps() {

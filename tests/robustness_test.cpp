@@ -51,7 +51,8 @@ struct Walker {
       if (!program.app.knows(name)) continue;
       Form* f = program.app.show(name);
       if (!f) continue;
-      for (TextField* t : f->findChildren<TextField*>()) numeric.insert(t, isNumber(t->text(), true));
+      for (TextField* t : f->findChildren<TextField*>())
+        numeric.insert(t, !t->text().trimmed().isEmpty() && isNumber(t->text(), false));
     }
   }
 

@@ -71,6 +71,9 @@ void TextField::setText(const QString& text) {
   writing_ = true;
   if (line_) {
     line_->setText(shown);
+    // Show the start of what the program wrote: a number too long for its
+    // box loses its last digits from view, not its first.
+    line_->setCursorPosition(0);
   } else {
     plain_->setPlainText(shown);
     // Show the text's first lines.
@@ -116,10 +119,11 @@ void TextField::setBorder(bool border) {
   else plain_->setFrameShape(border ? QFrame::StyledPanel : QFrame::NoFrame);
 }
 
-void TextField::setHighlighted(bool on) {
+void TextField::setHighlighted(bool on, bool takeFocus) {
   highlighted_ = on;
   applyColors();
-  if (on) {
+  if (!on) setToolTip(QString());
+  if (on && takeFocus) {
     editor()->setFocus(Qt::OtherFocusReason);
     if (line_) line_->selectAll();
     else plain_->selectAll();

@@ -43,9 +43,9 @@ class TextField : public QWidget {
   void setBorder(bool border);
   bool multiline() const { return plain_ != nullptr; }
 
-  // Marks the field as holding a value that could not be read; the mark
-  // goes at the field's next change.
-  void setHighlighted(bool on);
+  // Marks the field as holding a value that could not be read (and, when
+  // asked, selects it for correction); the mark goes at the field's next change.
+  void setHighlighted(bool on, bool takeFocus = true);
   bool highlighted() const { return highlighted_; }
 
   QWidget* editor() const;

@@ -235,12 +235,12 @@ void Form::onClick(const QString& name, std::function<void()> handler) {
 void Form::onChange(const QString& name, std::function<void()> handler) {
   QWidget& w = control(name);
   auto call = [this, handler] { run(handler); };
-  if (auto* t = qobject_cast<TextField*>(&w)) connect(t, &TextField::changed, this, call);
+  if (auto* t = qobject_cast<TextField*>(&w)) connect(t, &TextField::changed, this, [this, handler] { run(handler, true); });
   else if (auto* s = qobject_cast<ScrollBar*>(&w)) connect(s, &ScrollBar::changed, this, call);
   else throw std::logic_error("control " + name.toStdString() + " has no change");
 }
 
-void Form::run(const std::function<void()>& handler) {
+void Form::run(const std::function<void()>& handler, bool quiet) {
   if (app_.quitting()) return;
   HandlerScope scope(running_);
   try {
@@ -250,20 +250,23 @@ void Form::run(const std::function<void()>& handler) {
     if (e.outOfRange) msg = tx(QStringLiteral("msg.outOfRange")).arg(e.text);
     else if (e.text.trimmed().isEmpty()) msg = tx(QStringLiteral("msg.emptyField"));
     else msg = tx(QStringLiteral("msg.notNumber")).arg(e.text.left(40) + (e.text.size() > 40 ? QStringLiteral("…") : QString()));
-    report(msg, e.field);
+    report(msg, e.field, quiet);
   } catch (const InputRefused& e) {
-    report(e.message, e.field);
+    report(e.message, e.field, quiet);
   } catch (const Overflow&) {
-    report(tx(QStringLiteral("msg.overflow")), nullptr);
+    report(tx(QStringLiteral("msg.overflow")), nullptr, quiet);
   } catch (const Cancelled&) {
     // The program is quitting: the handler just ends.
   }
 }
 
-void Form::report(const QString& message, const QWidget* field) {
+void Form::report(const QString& message, const QWidget* field, bool quiet) {
   lastMessage_ = message;
-  if (auto* t = qobject_cast<TextField*>(const_cast<QWidget*>(field))) t->setHighlighted(true);
-  if (app_.quitting()) return;
+  if (auto* t = qobject_cast<TextField*>(const_cast<QWidget*>(field))) {
+    t->setHighlighted(true, !quiet);
+    t->setToolTip(message);
+  }
+  if (app_.quitting() || quiet) return;
   if (!box_) {
     box_ = new QMessageBox(QMessageBox::Warning, tx(QStringLiteral("msg.title")), QString(), QMessageBox::Ok, this);
     box_->setObjectName(QStringLiteral("message"));

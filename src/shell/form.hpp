@@ -96,7 +96,10 @@ class Form : public QWidget {
 
   // Runs a handler: a value that cannot be read stops it with a message and
   // the field highlighted; what it drew stays; quitting ends it cleanly.
-  void run(const std::function<void()>& handler);
+  // A field's change handler runs quietly: while the user is still typing
+  // ("-" on the way to "-5") a text that is not a number only marks the field,
+  // with the message as its tooltip; the next handler that needs the value says so.
+  void run(const std::function<void()>& handler, bool quiet = false);
   bool running() const { return running_ > 0; }
 
   // Reading fields. Each throws ConversionError naming the field.
@@ -138,7 +141,7 @@ class Form : public QWidget {
     FontSpec font;
   };
   void place(const Placed& p);
-  void report(const QString& message, const QWidget* field);
+  void report(const QString& message, const QWidget* field, bool quiet);
   QWidget* widgetFor(const Ctl& c, QWidget* parent);
 
   App& app_;

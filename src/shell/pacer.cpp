@@ -1,5 +1,6 @@
 #include "shell/pacer.hpp"
 
+#include <QAbstractEventDispatcher>
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <thread>
@@ -25,6 +26,7 @@ struct State {
   std::int64_t frames = 0;
   Clock::time_point clock{};
   bool clockSet = false;
+  bool heldInput = false;  // events were processed while input was held back
 } g;
 
 }  // namespace
@@ -49,6 +51,13 @@ void Pacer::endHandler() {
   if (g.depth > 0 && --g.depth == 0) {
     if (!g.instant && !g.cancelled && g.clockSet) catchUp(true);
     g.clockSet = false;
+    // Clicks and keys held back during the handler wait in the window
+    // system's queue; wake the event loop so that it delivers them now
+    // rather than at the next event that happens to come.
+    if (g.heldInput) {
+      g.heldInput = false;
+      if (auto* d = QAbstractEventDispatcher::instance()) d->wakeUp();
+    }
   }
 }
 
@@ -69,6 +78,7 @@ void Pacer::pause(std::int64_t counts) {
 
 void Pacer::catchUp(bool final) {
   // Let the screen show what was drawn; user input waits for the handler.
+  g.heldInput = true;
   if (QCoreApplication::instance())
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
   ++g.frames;
