@@ -1,12 +1,59 @@
+// Simulation 2: a signal cable beside a power cable in an open or closed
+// cable trough, the field of the power cable and the voltage it induces.
 #pragma once
 
 #include <memory>
+#include <vector>
 
 #include "shell/form.hpp"
 
 namespace fv {
 
-// Creates the simula2 window (nullptr while the window is not built yet).
+class Simula2 : public Form {
+  Q_OBJECT
+ public:
+  explicit Simula2(App& app);
+
+  void HScroll1_Change();
+  void VScroll1_Change();
+  void HScroll4_Change();
+  void HScroll3_Change();
+  void Option1_Click();
+  void Option2_Click();
+  void Option3_Click();
+  void Command1_Click();
+  void Command2_Click();
+  void Command3_Click();
+
+  // Where a cable centre lies, in twips of Picture2.
+  struct Point {
+    double x, y;
+  };
+  // Walls, top edge, floor and divider of the trough.
+  struct Trough {
+    double L, R, T, B, M;
+  };
+
+ private:
+  void write(const char* field, const QString& value);
+  double twipsOf(const char* field) const;
+  Point cable1(double W, double H) const;
+  Point cable2(double W, double H) const;
+  static double distance(Point c1, Point c2);
+  static Trough trough(double W, double H);
+  void drawCable(Point c, Color colour);
+  void openOutline(double W, double H);
+  void closedOutline(double W, double H, bool darkRedPasses);
+  void checkDistance(double D);
+  template <class Plot>
+  void fieldRings(Point c2, double I, double step, Plot&& plot);
+
+  Surface* pic_ = nullptr;
+};
+
+const std::vector<Ctl>& simula2Layout();
+
+// Creates the simula2 window.
 std::unique_ptr<Form> makeSimula2(App& app);
 
 }  // namespace fv

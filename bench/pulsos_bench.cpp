@@ -1,0 +1,74 @@
+// Timings of the pulse harmonics window: the handlers with the pauses taken
+// out (grid and curve drawing into the display list), the first paint of
+// the grids, and the handlers at real speed against their nominal length.
+#include <QApplication>
+#include <QPushButton>
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <vector>
+
+#include "shell/app.hpp"
+#include "shell/form.hpp"
+#include "shell/pacer.hpp"
+
+using namespace fv;
+using Clock = std::chrono::steady_clock;
+
+namespace {
+
+double ms(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
+
+double median(std::vector<double> v) {
+  std::sort(v.begin(), v.end());
+  return v[v.size() / 2];
+}
+
+void handlerTime(Form& f, const char* button, const char* surface) {
+  std::vector<double> draw, paint;
+  for (int i = 0; i < 15; ++i) {
+    auto t0 = Clock::now();
+    f.button(button).click();
+    auto t1 = Clock::now();
+    f.surface(surface).repaint();
+    auto t2 = Clock::now();
+    draw.push_back(ms(t1 - t0));
+    paint.push_back(ms(t2 - t1));
+  }
+  std::printf("%-12s handler without pauses (grid + curve): median %.2f ms, max %.2f ms; %zu points listed\n", button,
+              median(draw), *std::max_element(draw.begin(), draw.end()), f.surface(surface).ops().size());
+  std::printf("%-12s first paint of the drawing:            median %.2f ms, max %.2f ms\n", button, median(paint),
+              *std::max_element(paint.begin(), paint.end()));
+}
+
+void realSpeed(Form& f, const char* button, double nominalMs) {
+  Pacer::setInstant(false);
+  const auto frames0 = Pacer::frames();
+  auto t0 = Clock::now();
+  f.button(button).click();
+  const double wall = ms(Clock::now() - t0);
+  std::printf("%-12s at real speed: %.1f ms for a nominal %.1f ms (%+.2f %%), %lld frames\n", button, wall, nominalMs,
+              100.0 * (wall - nominalMs) / nominalMs, static_cast<long long>(Pacer::frames() - frames0));
+  Pacer::setInstant(true);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication qapp(argc, argv);
+  App app(Edition::PT);
+  registerWindows(app);
+  app.start();
+  Form* f = app.show(QStringLiteral("HarmonicasPulsos"));
+  if (!f) return 1;
+  QApplication::processEvents();
+
+  Pacer::setInstant(true);
+  handlerTime(*f, "Inicio", "Picture1");
+  handlerTime(*f, "resultante", "Picture3");
+  const double count = std::chrono::duration<double, std::milli>(Pacer::kCountDuration).count();
+  realSpeed(*f, "Inicio", 631 * 20000 * count);
+  realSpeed(*f, "resultante2", 6301 * 5000 * count);
+  return 0;
+}

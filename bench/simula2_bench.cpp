@@ -1,0 +1,61 @@
+// Timings of simulation 2: "Canaleta Aberta" and "Canaleta Fechada" (no
+// pauses) at the initial values, at I = 100 and with a huge typed current;
+// median handler time over several runs, and the paint that follows.
+#include <QApplication>
+#include <QPushButton>
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <vector>
+
+#include "shell/app.hpp"
+#include "shell/form.hpp"
+#include "shell/pacer.hpp"
+
+using namespace fv;
+using Clock = std::chrono::steady_clock;
+
+namespace {
+
+double ms(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
+
+double median(std::vector<double> v) {
+  std::sort(v.begin(), v.end());
+  return v[v.size() / 2];
+}
+
+void runs(Form& f, const char* button, const char* current) {
+  f.text(QStringLiteral("Text4")).setText(QString::fromLatin1(current));
+  std::vector<double> handler, paint;
+  for (int i = 0; i < 15; ++i) {
+    auto t0 = Clock::now();
+    f.button(QString::fromLatin1(button)).click();
+    auto t1 = Clock::now();
+    f.surface(QStringLiteral("Picture2")).repaint();
+    auto t2 = Clock::now();
+    handler.push_back(ms(t1 - t0));
+    paint.push_back(ms(t2 - t1));
+  }
+  std::printf(
+      "%-8s I = %-5s handler: median %6.2f ms, max %6.2f ms; paint: median %6.2f ms; %zu operations, Text12 %s\n",
+      button, current, median(handler), *std::max_element(handler.begin(), handler.end()), median(paint),
+      f.surface(QStringLiteral("Picture2")).ops().size(), qPrintable(f.text(QStringLiteral("Text12")).text()));
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication qapp(argc, argv);
+  App app(Edition::PT);
+  registerWindows(app);
+  app.start();
+  Form* f = app.show(QStringLiteral("simula2"));
+  if (!f) return 1;
+  QApplication::processEvents();
+  Pacer::setInstant(true);
+  std::printf("platform %s\n", qPrintable(QGuiApplication::platformName()));
+  for (const char* button : {"Command1", "Command2"})
+    for (const char* current : {"40", "100", "1e9"}) runs(*f, button, current);
+  return 0;
+}

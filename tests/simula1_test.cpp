@@ -1,0 +1,220 @@
+// Simulation 1: both editions, the three phases with their read-outs,
+// drawings and pauses, the phase controls' visibility, bad and huge input.
+#include <QLineEdit>
+#include <vector>
+
+#include "support/testing.hpp"
+
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+
+namespace fv {
+namespace {
+
+using testing::click;
+using testing::Program;
+using testing::type;
+
+constexpr Color kMarker = RGB(0, 128, 134), kGreen = RGB(0, 161, 58), kField = RGB(0, 0, 58);
+
+std::vector<SurfaceOp> circles(const Surface& s, Color c) {
+  std::vector<SurfaceOp> out;
+  for (const auto& op : s.ops())
+    if (op.kind == SurfaceOp::Circle && op.color == c) out.push_back(op);
+  return out;
+}
+size_t rings(Form& f) { return circles(f.surface("Picture2"), kField).size(); }
+
+// fase01, Command2, Command3 and the earth-bar current (HScroll3, Text17, Text18 alike).
+std::vector<bool> phaseControls(Form& f) {
+  auto shown = [&f](const char* n) { return f.control(n).isVisibleTo(&f); };
+  EXPECT_EQ(shown("Text17"), shown("HScroll3"));
+  EXPECT_EQ(shown("Text18"), shown("HScroll3"));
+  return {shown("fase01"), shown("Command2"), shown("Command3"), shown("HScroll3")};
+}
+using V = std::vector<bool>;
+
+TEST(Simula1, EditionsDifferInWidthTextsAndBanner) {
+  for (Edition e : {Edition::PT, Edition::ES}) {
+    Program p(e);
+    Form& f = p.open("simula1");
+    const bool pt = e == Edition::PT;
+    EXPECT_EQ(f.initialSize(), QSize(pt ? 1032 : 935, 741));
+    EXPECT_EQ(f.button("Command1").text(), pt ? "Volta" : "Volver");
+    EXPECT_EQ(f.text("Text16").width(), pt ? 81 : 97);
+    EXPECT_EQ(f.text("Text21").backColor(), pt ? RGB(0, 0, 192) : RGB(0, 128, 0));
+    EXPECT_EQ(f.text("Text21").foreColor(), pt ? RGB(0, 255, 0) : RGB(128, 255, 128));
+    EXPECT_EQ(f.surface("Picture2").geometry(), QRect(24, 368, 969, 289));
+    EXPECT_EQ(phaseControls(f), (V{true, false, false, false}));
+  }
+}
+
+TEST(Simula1, Fase1DrawsRunAndCrossSectionAtTheInitialValues) {
+  Program p(Edition::PT);
+  Form& f = p.open("simula1");
+  Pacer::resetTotal();
+  click(f, "fase01");
+  EXPECT_EQ(f.text("Text10").text(), "28.5714285714286");
+  EXPECT_EQ(f.text("Text12").text(), "2.695");
+  EXPECT_EQ(f.text("Text4").text(), "1");
+  EXPECT_EQ(Pacer::totalCount(), 138 * 200000);
+  const Surface& pic1 = f.surface("Picture1");
+  EXPECT_EQ(testing::countPoints(pic1, RGB(117, 128, 134)), 1380 * 81);
+  const auto markers = circles(pic1, kMarker);
+  ASSERT_EQ(markers.size(), 138u);
+  EXPECT_EQ(markers.back().x1, 13900);
+  const Surface& pic2 = f.surface("Picture2");
+  EXPECT_EQ(circles(pic2, kGreen).size(), 30u);
+  EXPECT_EQ(circles(pic2, RGB(0, 0, 150)).size(), 30u);
+  ASSERT_EQ(rings(f), 10u);
+  EXPECT_EQ(circles(pic2, kField).back().x2, 480);
+}
+
+TEST(Simula1, ResultsAndRingsFollowTheInputs) {
+  Program p(Edition::PT);
+  Form& f = p.open("simula1");
+  click(f, "fase01");
+  click(f, "Command2");
+  struct Case {
+    const char *i1, *v;
+    int i3;
+    const char *text12, *text4, *text12f3, *text4f3;
+    size_t rings, ringsF3;
+  };
+  for (const Case& c :
+       {Case{"0", "220", 10, "0", "0", "0.2695", "2.695", 0, 10}, Case{"10", "0", 10, "0", "1", "0", "0", 10, 22},
+        Case{"10", "220", 0, "2.695", "1", "0.2695", "2.695", 10, 10},
+        Case{"2.4", "220", 0, "0.6468", "0.24", "0.06468", "0.6468", 0, 0},
+        Case{"2.41", "-220", 0, "-0.649495", "0.241", "-0.0649495", "-0.649495", 1, 1}}) {
+    SCOPED_TRACE(std::string(c.i1) + " A, " + c.v + " V, I3 " + std::to_string(c.i3));
+    type(f, "Text6", c.i1);
+    type(f, "Text14", c.v);
+    f.scroll("HScroll3").setValue(c.i3);
+    click(f, "fase01");
+    EXPECT_EQ(f.text("Text10").text(), "28.5714285714286");
+    EXPECT_EQ(f.text("Text12").text(), c.text12);
+    EXPECT_EQ(f.text("Text4").text(), c.text4);
+    EXPECT_EQ(rings(f), c.rings);
+    click(f, "Command2");
+    type(f, "Text17", "35");  // ignored: the earth-bar current is the scroll bar's
+    click(f, "Command3");
+    EXPECT_EQ(f.text("Text12").text(), c.text12f3);
+    EXPECT_EQ(f.text("Text4").text(), c.text4f3);
+    EXPECT_EQ(rings(f), c.ringsF3);
+  }
+}
+
+TEST(Simula1, Fase2AndFase3DrawOverWhatIsThere) {
+  Program p(Edition::ES);
+  App::setDecimalSeparator(QChar(','));
+  Form& f = p.open("simula1");
+  click(f, "fase01");
+  const Surface& pic1 = f.surface("Picture1");
+  const size_t afterFase1 = pic1.ops().size();
+  click(f, "Command2");
+  // Left riser 192 rows, earth bar 1300 columns, right riser 200 rows of 81 points; 8 lines.
+  EXPECT_EQ(testing::countPoints(pic1, kGreen), (192 + 1300 + 200) * 81);
+  EXPECT_EQ(pic1.ops().size(), afterFase1 + (192 + 1300 + 200) * 81 + 8);
+
+  const size_t before = pic1.ops().size();
+  Pacer::resetTotal();
+  click(f, "Command3");
+  EXPECT_EQ(Pacer::totalCount(), 435 * 20000);
+  // The new circles in drawing order, grouped into runs by where they lie.
+  auto runOf = [](const SurfaceOp& op) {
+    if (op.y1 == 950) return op.color == kMarker ? 5 : 0;
+    if (op.color != kGreen) return 0;
+    if (op.x1 == 650) return 1;
+    if (op.x1 == 13300 && op.y1 != 1150) return 3;
+    return op.y1 == 2900 ? 2 : op.y1 == 1150 ? 4 : 0;
+  };
+  std::vector<std::pair<int, int>> runs;
+  for (size_t i = before; i < pic1.ops().size(); ++i) {
+    const int run = runOf(pic1.ops()[i]);
+    if (runs.empty() || runs.back().first != run) runs.push_back({run, 0});
+    ++runs.back().second;
+  }
+  EXPECT_EQ(runs, (std::vector<std::pair<int, int>>{{1, 19}, {2, 127}, {3, 19}, {4, 127}, {5, 143}}));
+  EXPECT_EQ(f.surface("Picture2").clsCount(), 2);
+  EXPECT_EQ(f.text("Text10").text(), "28,5714285714286");
+  EXPECT_EQ(f.text("Text12").text(), "0,539");
+  EXPECT_EQ(f.text("Text4").text(), "5,39");
+  EXPECT_EQ(f.text("Text4").lineEdit()->cursorPosition(), 0);
+  App::setDecimalSeparator(QChar('.'));
+}
+
+TEST(Simula1, VisibilityThroughThePhasesAndTheMenu) {
+  Program p(Edition::PT);
+  Form& f = p.open("simula1");
+  click(f, "fase01");
+  EXPECT_EQ(phaseControls(f), (V{true, true, false, false}));
+  click(f, "Command2");
+  click(f, "Command3");
+  EXPECT_EQ(phaseControls(f), (V{true, true, true, true}));
+  click(f, "Command1");
+  EXPECT_TRUE(p.app.menu().isVisible());
+  EXPECT_EQ(&p.open("simula1"), &f);
+  EXPECT_EQ(phaseControls(f), (V{true, false, false, true}));
+  EXPECT_EQ(f.text("Text4").text(), "5.39");
+  // Scroll bars fill their fields and nothing else; typing does not move them.
+  f.scroll("HScroll1").setValue(37);
+  type(f, "Text14", "55");
+  EXPECT_EQ(f.text("Text6").text(), "37");
+  EXPECT_EQ(f.scroll("HScroll2").value(), 220);
+  EXPECT_EQ(f.text("Text4").text(), "5.39");
+  click(f, "fase01");
+  EXPECT_EQ(phaseControls(f), (V{true, true, false, true}));
+}
+
+TEST(Simula1, TextThatIsNotANumberStopsWithAMessage) {
+  for (Edition e : {Edition::PT, Edition::ES}) {
+    Program p(e);
+    Form& f = p.open("simula1");
+    click(f, "fase01");
+    click(f, "Command2");
+    const size_t drawn = f.surface("Picture1").ops().size();
+    type(f, "Text14", "");
+    Pacer::resetTotal();
+    click(f, "Command3");  // stops before the animation
+    EXPECT_TRUE(f.text("Text14").highlighted());
+    EXPECT_EQ(f.surface("Picture1").ops().size(), drawn);
+    EXPECT_EQ(Pacer::totalCount(), 0);
+
+    type(f, "Text6", "dez");
+    click(f, "fase01");  // clears, hides the phase buttons, then stops
+    EXPECT_TRUE(f.lastMessage().contains(e == Edition::PT ? "não é um número" : "no es un número"));
+    EXPECT_TRUE(f.text("Text6").highlighted());
+    EXPECT_TRUE(f.surface("Picture1").ops().empty());
+    EXPECT_EQ(f.text("Text4").text(), "0");
+    EXPECT_EQ(phaseControls(f), (V{true, false, false, true}));
+  }
+}
+
+TEST(Simula1, HugeCurrentDrawsOnlyVisibleRingsAndKeepsExactResults) {
+  Program p(Edition::PT);
+  Form& f = p.open("simula1");
+  type(f, "Text6", "1e15");
+  click(f, "fase01");
+  EXPECT_EQ(f.text("Text4").text(), "100000000000000");
+  EXPECT_EQ(f.text("Text12").text(), "269500000000000");
+  // The last ring drawn still reaches the surface's farthest corner, 8443 twips away.
+  const auto drawn = circles(f.surface("Picture2"), kField);
+  ASSERT_FALSE(drawn.empty());
+  EXPECT_LE(drawn.back().x2, 8443 + 15);
+  EXPECT_GT(drawn.back().x2 + 40, 8443 + 15);
+  click(f, "Command2");
+  click(f, "Command3");
+  EXPECT_EQ(rings(f), drawn.size());
+  EXPECT_EQ(f.text("Text4").text(), "269500000000003");
+
+  // A product too large for a double: a message instead of a result.
+  type(f, "Text6", "1e300");
+  type(f, "Text14", "1e10");
+  f.clearMessage();
+  click(f, "fase01");
+  EXPECT_FALSE(f.lastMessage().isEmpty());
+  EXPECT_EQ(f.text("Text12").text(), "26950000000000.3");
+  EXPECT_EQ(phaseControls(f), (V{true, false, false, true}));
+}
+
+}  // namespace
+}  // namespace fv
