@@ -1,6 +1,5 @@
 #include "senoide/senoide.hpp"
 
-#include <QLineEdit>
 #include <cmath>
 #include <limits>
 
@@ -35,15 +34,6 @@ void pauseBelow(double count) {
 
 Senoide::Senoide(App& app) : Form(app, QStringLiteral("Senoide"), 15240, 11016, RGB(192, 192, 192)) {
   build(senoideLayout());
-  // A text the program writes is shown from its start, as label fields and
-  // long read-outs must be when a text is a little wider than its box.
-  for (auto* t : findChildren<TextField*>()) {
-    if (!t->lineEdit()) continue;
-    t->lineEdit()->setCursorPosition(0);
-    connect(t, &TextField::changed, this, [t] {
-      if (t->programWritten()) t->lineEdit()->setCursorPosition(0);
-    });
-  }
   setTabOrder({"Fundamental", "segundaH(1)", "terceira", "inter", "executar", "resultante1", "fim"});
 
   onChange("VScroll1", [this] { VScroll1_Change(); });

@@ -1,6 +1,5 @@
 #include "simula1/simula1.hpp"
 
-#include <QLineEdit>
 #include <algorithm>
 #include <cmath>
 
@@ -39,14 +38,6 @@ Simula1::Simula1(App& app)
     : Form(app, QStringLiteral("simula1"), app.edition() == Edition::ES ? kWidthEs : kWidthPt, kHeight,
            sys::ButtonFace) {
   build(simula1Layout());
-  // A number the program writes is shown from its first digit, as is the
-  // start of a unit too wide for its box.
-  for (TextField* t : findChildren<TextField*>()) {
-    if (t->lineEdit()) t->lineEdit()->setCursorPosition(0);
-    connect(t, &TextField::changed, this, [t] {
-      if (t->programWritten() && t->lineEdit()) t->lineEdit()->setCursorPosition(0);
-    });
-  }
   setTabOrder(
       {"fase01", "Command2", "Command3", "Command1", "HScroll2", "Text14", "HScroll1", "Text6", "HScroll3", "Text17"});
   onChange("HScroll1", [this] { HScroll1_Change(); });

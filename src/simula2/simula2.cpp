@@ -1,6 +1,5 @@
 #include "simula2/simula2.hpp"
 
-#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <cmath>
 
@@ -42,12 +41,9 @@ constexpr double kExactRadius = 4503599627370496.0;  // 2^52
 Simula2::Simula2(App& app) : Form(app, QStringLiteral("simula2"), 15060, 11112, sys::ButtonFace) {
   build(simula2Layout());
   pic_ = &surface(QStringLiteral("Picture2"));
-  // Labels and read-outs show their first characters when they are wider
-  // than their box, and two-line labels keep their lines as written.
-  for (TextField* t : findChildren<TextField*>()) {
-    if (t->lineEdit()) t->lineEdit()->setCursorPosition(0);
+  // Two-line labels keep their lines as written.
+  for (TextField* t : findChildren<TextField*>())
     if (t->plainEdit()) t->plainEdit()->setLineWrapMode(QPlainTextEdit::NoWrap);
-  }
   onChange("HScroll1", [this] { HScroll1_Change(); });
   onChange("VScroll1", [this] { VScroll1_Change(); });
   onChange("HScroll4", [this] { HScroll4_Change(); });
@@ -90,12 +86,7 @@ void Simula2::Option3_Click() {
 
 void Simula2::Command3_Click() { app().showMenu(); }
 
-// Writes a field and shows the start of its text, the digits that count.
-void Simula2::write(const char* field, const QString& value) {
-  TextField& t = text(field);
-  t.setText(value);
-  t.lineEdit()->setCursorPosition(0);
-}
+void Simula2::write(const char* field, const QString& value) { text(field).setText(value); }
 
 // ---- Geometry
 
