@@ -1,0 +1,58 @@
+// Timings of the generation window: the pulse train, which has no pauses,
+// drawn and painted; and the scroll-bar re-run at real speed against its
+// nominal length.
+#include <QApplication>
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <vector>
+
+#include "shell/app.hpp"
+#include "shell/form.hpp"
+#include "shell/pacer.hpp"
+
+using namespace fv;
+using Clock = std::chrono::steady_clock;
+
+namespace {
+
+double ms(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication qapp(argc, argv);
+  App app(Edition::PT);
+  registerWindows(app);
+  app.start();
+  Form* f = app.show(QStringLiteral("Geração"));
+  if (!f) return 1;
+  Pacer::setInstant(false);
+
+  std::vector<double> draw, paint;
+  for (int i = 0; i < 25; ++i) {
+    auto t0 = Clock::now();
+    f->button("pulso").click();
+    auto t1 = Clock::now();
+    f->surface("Picture1").repaint();
+    auto t2 = Clock::now();
+    draw.push_back(ms(t1 - t0));
+    paint.push_back(ms(t2 - t1));
+  }
+  std::sort(draw.begin(), draw.end());
+  std::sort(paint.begin(), paint.end());
+  std::printf("pulso: handler median %.2f ms, max %.2f ms; paint median %.2f ms, max %.2f ms; %zu points\n",
+              draw[draw.size() / 2], draw.back(), paint[paint.size() / 2], paint.back(),
+              f->surface("Picture1").ops().size());
+
+  // The scroll bar's re-run: 631 steps of 10000 counts.
+  f->control("Frame1").setVisible(true);
+  const double nominal = 631 * 10000 * 75e-6;
+  auto t0 = Clock::now();
+  f->scroll("HScroll1").setValue(50);
+  const double wall = ms(Clock::now() - t0);
+  std::printf("HScroll1 at real speed: %.1f ms for a nominal %.1f ms (%+.2f %%)\n", wall, nominal,
+              100.0 * (wall - nominal) / nominal);
+  return 0;
+}
