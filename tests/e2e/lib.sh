@@ -69,6 +69,12 @@ e2e_pixel() {
   convert "$1" -format "%[fx:int(255*p{$2,$3}.r)],%[fx:int(255*p{$2,$3}.g)],%[fx:int(255*p{$2,$3}.b)]" info:
 }
 
+# Blue pixels in a rectangle (in pixels) of a screenshot.
+blue_count() {
+  convert "$1" -crop "$2" +repage -fill white +opaque 'rgb(0,0,255)' -fill black -opaque 'rgb(0,0,255)' \
+    -format '%[fx:int(w*h*(1-mean)+0.5)]' info:
+}
+
 fail() {
   echo "FAIL: $*" >&2
   exit 1

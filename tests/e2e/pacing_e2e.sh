@@ -6,11 +6,6 @@ source "$(dirname "$0")/lib.sh"
 e2e_start "$1"
 SHOT=$(mktemp -d)/pacing.png
 
-blue_count() {
-  convert "$1" -crop "$2" +repage -fill white +opaque 'rgb(0,0,255)' -fill black -opaque 'rgb(0,0,255)' \
-    -format '%[fx:int(w*h*(1-mean)+0.5)]' info:
-}
-
 e2e_launch pt
 e2e_click_twips "$MENU" $((10800 + 1400)) $((1080 + 300))
 WIN=$(e2e_wait_window "Senoide Simples")
