@@ -3,6 +3,10 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionFrame>
+
+#include "shell/fonts.hpp"
 
 namespace fv {
 
@@ -58,7 +62,34 @@ QWidget* TextField::editor() const {
   return line_ ? static_cast<QWidget*>(line_) : static_cast<QWidget*>(plain_);
 }
 
-void TextField::resizeEvent(QResizeEvent*) { editor()->setGeometry(rect()); }
+void TextField::resizeEvent(QResizeEvent*) {
+  editor()->setGeometry(rect());
+  fit();
+}
+
+void TextField::setBaseFont(const QFont& font) {
+  base_ = font;
+  hasBase_ = true;
+  setFont(font);
+  fit();
+}
+
+int TextField::textRoom() const {
+  if (!line_) return width();
+  QStyleOptionFrame opt;
+  opt.initFrom(line_);
+  opt.rect = QRect(QPoint(0, 0), size());
+  opt.lineWidth = line_->hasFrame() ? line_->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &opt, line_) : 0;
+  const QRect cr = line_->style()->subElementRect(QStyle::SE_LineEditContents, &opt, line_);
+  const QMargins m = line_->textMargins();
+  return cr.width() - m.left() - m.right() - 4;  // QLineEdit keeps 2 pixels each side
+}
+
+void TextField::fit() {
+  if (!hasBase_) return;
+  const QFont f = line_ ? fitFont(base_, text_, textRoom()) : base_;
+  if (editor()->font() != f) editor()->setFont(f);
+}
 
 void TextField::setText(const QString& text) {
   QString shown = text;
@@ -88,6 +119,7 @@ void TextField::editorChanged(bool byProgram) {
   if (now == text_) return;
   text_ = now;
   programWritten_ = byProgram;
+  if (byProgram) fit();
   if (highlighted_) setHighlighted(false);
   emit changed();
 }
@@ -115,7 +147,11 @@ void TextField::setAlignment(Align a) {
 }
 
 void TextField::setBorder(bool border) {
-  if (line_) line_->setFrame(border);
+  if (line_) {
+    line_->setFrame(border);
+    // A borderless field is a label: its text may use the whole box.
+    line_->setTextMargins(border ? 1 : 0, 0, border ? 1 : 0, 0);
+  }
   else plain_->setFrameShape(border ? QFrame::StyledPanel : QFrame::NoFrame);
 }
 

@@ -40,6 +40,11 @@ class TextField : public QWidget {
   void setForeColor(Color c);
   Color foreColor() const { return fore_; }
   void setAlignment(Align a);
+  // The font of the field; a single-line text wider than the field is shown
+  // in a narrowed cut of it.
+  void setBaseFont(const QFont& font);
+  // Pixels available to the text of a single-line field.
+  int textRoom() const;
   void setBorder(bool border);
   bool multiline() const { return plain_ != nullptr; }
 
@@ -60,6 +65,7 @@ class TextField : public QWidget {
 
  private:
   void editorChanged(bool byProgram);
+  void fit();
   void applyColors();
 
   QLineEdit* line_ = nullptr;
@@ -70,6 +76,8 @@ class TextField : public QWidget {
   bool highlighted_ = false;
   Color back_ = RGB(255, 255, 255);
   Color fore_ = RGB(0, 0, 0);
+  QFont base_;
+  bool hasBase_ = false;
 };
 
 // A scroll bar whose integer value runs from Min to Max; when Min > Max the

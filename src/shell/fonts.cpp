@@ -1,6 +1,8 @@
 #include "shell/fonts.hpp"
 
+#include <QFontMetrics>
 #include <QString>
+#include <QStringList>
 #include <algorithm>
 #include <cmath>
 
@@ -26,6 +28,24 @@ QFont makeFont(const FontSpec& spec, double zoom) {
   font.setItalic(spec.italic);
   font.setUnderline(spec.underline);
   font.setStyleStrategy(QFont::PreferAntialias);
+  return font;
+}
+
+QFont fitFont(QFont font, const QString& text, int room) {
+  auto widest = [&](const QFont& f) {
+    QFontMetrics fm(f);
+    int w = 0;
+    for (const QString& line : text.split(QLatin1Char('\n'))) w = std::max(w, fm.horizontalAdvance(line));
+    return w;
+  };
+  const int need = widest(font);
+  if (need <= room || room <= 0 || text.isEmpty()) return font;
+  int stretch = std::max(75, 100 * room / need);
+  for (; stretch > 75; --stretch) {
+    font.setStretch(stretch);
+    if (widest(font) <= room) break;
+  }
+  font.setStretch(stretch);
   return font;
 }
 

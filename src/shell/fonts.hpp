@@ -21,4 +21,9 @@ int pixelSize(double pt, double zoom);
 
 QFont makeFont(const FontSpec& spec, double zoom);
 
+// The font narrowed just enough (down to 75 % of its width) for the widest
+// line of `text` to fit `room` pixels. The layouts were drawn for fonts a
+// little narrower than the installed ones; this keeps every letter in view.
+QFont fitFont(QFont font, const QString& text, int room);
+
 }  // namespace fv

@@ -165,8 +165,10 @@ void Form::place(const Placed& p) {
   const int x1 = px(p.r.l + p.r.w, zoom_), y1 = px(p.r.t + p.r.h, zoom_);
   p.widget->setGeometry(x0, y0, std::max(0, x1 - x0), std::max(0, y1 - y0));
   const QFont f = makeFont(p.font, zoom_);
-  p.widget->setFont(f);
-  if (auto* t = qobject_cast<TextField*>(p.widget)) t->editor()->setFont(f);
+  if (auto* t = qobject_cast<TextField*>(p.widget)) t->setBaseFont(f);
+  else if (auto* b = qobject_cast<QPushButton*>(p.widget)) b->setFont(fitFont(f, b->text(), b->width() - 6));
+  else if (auto* l = qobject_cast<QLabel*>(p.widget); l && !l->wordWrap()) l->setFont(fitFont(f, l->text(), l->width()));
+  else p.widget->setFont(f);
   if (auto* s = qobject_cast<Surface*>(p.widget)) s->setZoom(zoom_);
 }
 
