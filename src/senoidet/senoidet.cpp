@@ -11,27 +11,8 @@
 
 namespace fv {
 
-namespace {
-
-// A caption too wide for its button is shown on two lines, broken at the
-// blank nearest its middle.
-void wrapCaption(Button& b) {
-  const QString s = b.text();
-  if (QFontMetrics(b.font()).horizontalAdvance(s) + 8 <= b.width()) return;
-  qsizetype best = -1;
-  for (qsizetype i = 0; i < s.size(); ++i)
-    if (s[i] == QLatin1Char(' ') && (best < 0 || std::abs(2 * i - s.size()) < std::abs(2 * best - s.size()))) best = i;
-  if (best < 0) return;
-  QString wrapped = s;
-  wrapped[best] = QLatin1Char('\n');
-  b.setText(wrapped);
-}
-
-}  // namespace
-
 SenoideT::SenoideT(App& app) : Form(app, QStringLiteral("SenoideT"), 15240, 11112, RGB(192, 192, 192)) {
   build(layout());
-  for (Button* b : findChildren<Button*>()) wrapCaption(*b);
   setTabOrder({"FVR",         "FAR",         "FGR",        "FVS",     "FAS",      "FGS",   "FVT",   "FAT",    "FGT",
                "FUNDAMENTAL", "corrente",    "reset_corr", "FVR2",    "FAR2",     "FGR2",  "FVS2",  "FAS2",   "FGS2",
                "FVT2",        "FAT2",        "FGT2",       "SEGUNDA", "fvr3",     "FAR3",  "FGR3",  "FVS3",   "FAS3",

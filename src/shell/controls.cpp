@@ -198,6 +198,23 @@ void ScrollBar::setSteps(int small, int large) {
 // ---- Button, OptionButton, Frame, Label
 
 Button::Button(QWidget* parent) : QPushButton(parent) { setAutoDefault(false); }
+
+void Button::fitCaption(const QFont& font) {
+  QString caption = text();
+  caption.replace(QLatin1Char('\n'), QLatin1Char(' '));
+  const int room = width() - 6;
+  const QFontMetrics fm(font);
+  qsizetype blank = -1;
+  if (fm.horizontalAdvance(caption) > room && 2 * fm.height() <= height()) {
+    for (qsizetype i = 0; i < caption.size(); ++i)
+      if (caption[i] == QLatin1Char(' ') &&
+          (blank < 0 || std::abs(2 * i - caption.size()) < std::abs(2 * blank - caption.size())))
+        blank = i;
+  }
+  if (blank >= 0) caption[blank] = QLatin1Char('\n');
+  if (caption != text()) setText(caption);
+  setFont(fitFont(font, caption, room));
+}
 void Button::setBackColor(Color c) { setColors(this, c, std::nullopt); }
 void Button::setForeColor(Color c) { setColors(this, std::nullopt, c); }
 

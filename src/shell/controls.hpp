@@ -111,6 +111,10 @@ class Button : public QPushButton {
   Q_OBJECT
  public:
   explicit Button(QWidget* parent = nullptr);
+  // Shows the caption in `font`: on one line when it fits, else broken at
+  // the blank nearest its middle when the button is tall enough for two
+  // lines, narrowed as far as needed either way.
+  void fitCaption(const QFont& font);
   void setBackColor(Color c);
   void setForeColor(Color c);
 };

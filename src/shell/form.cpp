@@ -166,7 +166,7 @@ void Form::place(const Placed& p) {
   p.widget->setGeometry(x0, y0, std::max(0, x1 - x0), std::max(0, y1 - y0));
   const QFont f = makeFont(p.font, zoom_);
   if (auto* t = qobject_cast<TextField*>(p.widget)) t->setBaseFont(f);
-  else if (auto* b = qobject_cast<QPushButton*>(p.widget)) b->setFont(fitFont(f, b->text(), b->width() - 6));
+  else if (auto* b = qobject_cast<Button*>(p.widget)) b->fitCaption(f);
   else if (auto* l = qobject_cast<QLabel*>(p.widget); l && !l->wordWrap()) l->setFont(fitFont(f, l->text(), l->width()));
   else p.widget->setFont(f);
   if (auto* s = qobject_cast<Surface*>(p.widget)) s->setZoom(zoom_);
