@@ -11,7 +11,7 @@ cmake --build build -j"$(nproc)"
 run() {
   if [ -n "${DISPLAY:-}" ]; then "$@"; else xvfb-run -a -s "-screen 0 1600x1200x24" "$@"; fi
 }
-export QT_FONT_DPI=96
+export QT_FONT_DPI=96 QT_QPA_PLATFORM=xcb
 echo "== $(date -u +%F) on $(nproc) cores: $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | xargs)"
 echo "== start-up and a 629-point animation"
 run build/bench/shell_bench startup
