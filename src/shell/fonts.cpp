@@ -21,12 +21,12 @@ int pixelSize(double pt, double zoom) {
   return std::max(1, static_cast<int>(std::lround(pt * 96.0 / 72.0 * zoom)));
 }
 
-QFont makeFont(const FontSpec& spec, double zoom) {
-  QFont font(installedFamily(spec.family));
-  font.setPixelSize(pixelSize(spec.pt, zoom));
-  font.setBold(spec.bold);
-  font.setItalic(spec.italic);
-  font.setUnderline(spec.underline);
+QFont makeFont(const FontSpec& layout, double zoom) {
+  QFont font(installedFamily(layout.family));
+  font.setPixelSize(pixelSize(layout.pt, zoom));
+  font.setBold(layout.bold);
+  font.setItalic(layout.italic);
+  font.setUnderline(layout.underline);
   font.setStyleStrategy(QFont::PreferAntialias);
   return font;
 }

@@ -19,7 +19,7 @@ QString installedFamily(const char* family);
 // Pixel size of a point size at 96 dpi, scaled by the window's zoom.
 int pixelSize(double pt, double zoom);
 
-QFont makeFont(const FontSpec& spec, double zoom);
+QFont makeFont(const FontSpec& layout, double zoom);
 
 // The font narrowed just enough (down to 75 % of its width) for the widest
 // line of `text` to fit `room` pixels. The layouts were drawn for fonts a
