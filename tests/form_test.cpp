@@ -62,6 +62,20 @@ TEST_F(FormTest, ChangeFiresOncePerRealChangeByUserOrProgram) {
   EXPECT_EQ(probe->changes, before);
 }
 
+TEST_F(FormTest, ProgramWritesShowOnceTheEventLoopRuns) {
+  TextField& t = probe->text("Text1");
+  for (int i = 0; i < 100; ++i) t.setText(QString::number(i));
+  EXPECT_EQ(t.text(), "99");  // read back at once
+  EXPECT_EQ(probe->changes, 100);  // one change event a write
+  QCoreApplication::sendPostedEvents();
+  EXPECT_EQ(t.lineEdit()->text(), "99");
+  EXPECT_EQ(t.lineEdit()->cursorPosition(), 0);  // the start of the number in view
+  // What the user types next is the field's text.
+  fv::testing::type(*probe, "Text1", "7");
+  EXPECT_EQ(t.text(), "7");
+  EXPECT_FALSE(t.programWritten());
+}
+
 TEST_F(FormTest, BackwardScrollBarRunsFromMinAtTheTop) {
   ScrollBar& v = probe->scroll("VScroll1");
   EXPECT_EQ(v.value(), 150);

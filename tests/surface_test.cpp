@@ -38,6 +38,25 @@ TEST_F(Fixture, LineLeavesItsEndPointUnpaintedAndMovesTheCurrentPoint) {
   EXPECT_EQ(at(60, 60), kWhite);
 }
 
+TEST_F(Fixture, ALineOfNoLengthPaintsNothing) {
+  s.line(300, 300, 300, 300, RGB(255, 0, 0));
+  EXPECT_EQ(at(20, 20), kWhite);
+  EXPECT_EQ(at(20, 21), kWhite);
+}
+
+TEST_F(Fixture, NewOperationsArePaintedInOneBatch) {
+  s.show();
+  QCoreApplication::processEvents();
+  s.pset(300, 300, RGB(255, 0, 0));
+  s.pset(450, 600, RGB(255, 0, 0));
+  // Until the event loop runs, nothing is painted into the cache...
+  EXPECT_EQ(s.ops().size(), 2u);
+  QCoreApplication::processEvents();
+  // ...then both points are, and the picture is right.
+  EXPECT_EQ(at(20, 20), qRgb(255, 0, 0));
+  EXPECT_EQ(at(30, 40), qRgb(255, 0, 0));
+}
+
 TEST_F(Fixture, LineToStartsAtTheCurrentPoint) {
   s.pset(150, 150);
   s.lineTo(150, 450, RGB(0, 0, 255));

@@ -1,5 +1,6 @@
 #include "shell/controls.hpp"
 
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QScrollBar>
@@ -92,34 +93,62 @@ void TextField::fit() {
 }
 
 void TextField::setText(const QString& text) {
-  QString shown = text;
-  if (plain_) shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-  const QString current = line_ ? line_->text() : plain_->toPlainText();
-  if (shown == current) {
-    programWritten_ = true;
-    return;
+  QString t = text;
+  if (plain_) {
+    t.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    t.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
   }
+  programWritten_ = true;
+  if (t == text_) return;
+  text_ = t;
+  if (highlighted_) setHighlighted(false);
+  // The editor shows the new text when the event loop next runs: a handler
+  // that writes a field at every point of an animation pays for one redraw
+  // of it a frame, not one a point.
+  stale_ = true;
+  if (!syncPosted_) {
+    syncPosted_ = true;
+    QCoreApplication::postEvent(this, new QEvent(kSyncEvent));
+  }
+  emit changed();
+}
+
+bool TextField::event(QEvent* e) {
+  if (e->type() == kSyncEvent) {
+    syncPosted_ = false;
+    syncEditor();
+    return true;
+  }
+  return QWidget::event(e);
+}
+
+void TextField::syncEditor() {
+  if (!stale_) return;
+  stale_ = false;
   writing_ = true;
   if (line_) {
-    line_->setText(shown);
+    line_->setText(text_);
     // Show the start of what the program wrote: a number too long for its
     // box loses its last digits from view, not its first.
     line_->setCursorPosition(0);
   } else {
+    QString shown = text_;
+    shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     plain_->setPlainText(shown);
-    // Show the text's first lines.
-    plain_->moveCursor(QTextCursor::Start);
+    plain_->moveCursor(QTextCursor::Start);  // show the first lines
   }
   writing_ = false;
+  fit();
 }
 
 void TextField::editorChanged(bool byProgram) {
+  if (byProgram) return;  // the editor catching up with text_
   QString now = line_ ? line_->text() : plain_->toPlainText();
   if (plain_) now.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+  stale_ = false;  // what the user typed is the latest text
   if (now == text_) return;
   text_ = now;
-  programWritten_ = byProgram;
-  if (byProgram) fit();
+  programWritten_ = false;
   if (highlighted_) setHighlighted(false);
   emit changed();
 }

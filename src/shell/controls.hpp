@@ -2,6 +2,7 @@
 // behaviour the windows rely on.
 #pragma once
 
+#include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -61,11 +62,14 @@ class TextField : public QWidget {
   void changed();
 
  protected:
+  bool event(QEvent* e) override;
   void resizeEvent(QResizeEvent*) override;
 
  private:
   void editorChanged(bool byProgram);
+  void syncEditor();
   void fit();
+  static constexpr QEvent::Type kSyncEvent = QEvent::Type(QEvent::User + 72);
   void applyColors();
 
   QLineEdit* line_ = nullptr;
@@ -73,6 +77,8 @@ class TextField : public QWidget {
   QString text_;
   bool programWritten_ = true;
   bool writing_ = false;
+  bool stale_ = false;       // the editor does not show text_ yet
+  bool syncPosted_ = false;
   bool highlighted_ = false;
   Color back_ = RGB(255, 255, 255);
   Color fore_ = RGB(0, 0, 0);

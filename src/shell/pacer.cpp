@@ -13,8 +13,11 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-// The screen is given a chance to paint when the clock is this far ahead.
+// The pacer sleeps once the clock is this far ahead of real time...
 constexpr auto kSlice = std::chrono::milliseconds(8);
+// ...and lets the screen paint before it sleeps when the last frame is at
+// least this old: about sixty frames a second.
+constexpr auto kFrame = std::chrono::microseconds(14500);
 // When the clock has fallen this far behind (no handler ran), it starts anew.
 constexpr auto kStale = std::chrono::milliseconds(250);
 
@@ -25,6 +28,7 @@ struct State {
   std::int64_t total = 0;
   std::int64_t frames = 0;
   Clock::time_point clock{};
+  Clock::time_point lastFrame{};
   bool clockSet = false;
   bool heldInput = false;  // events were processed while input was held back
 } g;
@@ -78,11 +82,14 @@ void Pacer::pause(std::int64_t counts) {
 
 void Pacer::catchUp(bool final) {
   // Let the screen show what was drawn; user input waits for the handler.
-  g.heldInput = true;
-  if (QCoreApplication::instance())
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-  ++g.frames;
-  if (g.cancelled) return;
+  const auto start = Clock::now();
+  if (final || start - g.lastFrame >= kFrame) {
+    g.heldInput = true;
+    g.lastFrame = start;
+    if (QCoreApplication::instance()) QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    ++g.frames;
+    if (g.cancelled) return;
+  }
   // Sleep in frame-sized slices so that a very long pause still checks for
   // a quit request from time to time.
   for (;;) {
@@ -92,12 +99,10 @@ void Pacer::catchUp(bool final) {
     std::this_thread::sleep_for(std::min<Clock::duration>(left, std::chrono::milliseconds(50)));
     if (left > std::chrono::milliseconds(50) && QCoreApplication::instance()) {
       QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-      ++g.frames;
       if (g.cancelled) return;
     }
   }
-  if (final && QCoreApplication::instance())
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+  if (final && QCoreApplication::instance()) QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
 }  // namespace fv

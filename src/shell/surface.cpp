@@ -1,7 +1,9 @@
 #include "shell/surface.hpp"
 
 #include <QFontMetricsF>
+#include <QCoreApplication>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
@@ -53,10 +55,27 @@ void Surface::add(const SurfaceOp& op) {
     rendered_ = 0;
   }
   ops_.push_back(op);
-  if (!updatePending_) {
-    updatePending_ = true;
-    update();
+  // The new operations are painted into the cache in one batch when the
+  // event loop next runs (in a pause of an animation, or after the handler),
+  // and only the part of the surface they touch is shown anew.
+  if (!flushPosted_) {
+    flushPosted_ = true;
+    QCoreApplication::postEvent(this, new QEvent(kFlushEvent));
   }
+}
+
+bool Surface::event(QEvent* e) {
+  if (e->type() == kFlushEvent) {
+    flushPosted_ = false;
+    if (cache_.isNull() || cache_.size() != size() * devicePixelRatioF()) {
+      update();
+    } else {
+      const QRect dirty = renderPending();
+      if (!dirty.isEmpty()) update(dirty);
+    }
+    return true;
+  }
+  return QWidget::event(e);
 }
 
 void Surface::line(double x1, double y1, double x2, double y2) { line(x1, y1, x2, y2, fore_); }
@@ -144,14 +163,23 @@ void Surface::renderAll() {
   renderPending();
 }
 
-void Surface::renderPending() {
-  if (cache_.isNull()) return;
+QRect Surface::renderPending() {
+  if (cache_.isNull()) return {};
   const double s = deviceScale();
-  for (; rendered_ < ops_.size(); ++rendered_) renderOp(cache_, ops_[rendered_], s);
+  QRect dirty;
+  for (; rendered_ < ops_.size(); ++rendered_) dirty |= renderOp(cache_, ops_[rendered_], s);
+  if (dirty.isEmpty()) return {};
+  // Device pixels to logical ones, rounded outwards.
+  const double dpr = cache_.devicePixelRatio();
+  return QRectF(dirty.left() / dpr, dirty.top() / dpr, dirty.width() / dpr, dirty.height() / dpr)
+      .toAlignedRect()
+      .adjusted(-1, -1, 1, 1)
+      .intersected(rect());
 }
 
-void Surface::renderOp(QImage& img, const SurfaceOp& op, double s) {
+QRect Surface::renderOp(QImage& img, const SurfaceOp& op, double s) {
   const int w = img.width(), h = img.height();
+  const QRect all(0, 0, w, h);
   const int pen = std::max(1, int(std::lround(s * 15.0)));
   const QRgb c = argb(op.color);
   auto plot = [&](int x, int y) {
@@ -166,35 +194,39 @@ void Surface::renderOp(QImage& img, const SurfaceOp& op, double s) {
         for (int dy = 0; dy < pen; ++dy)
           for (int dx = 0; dx < pen; ++dx) plot(x + dx, y + dy);
       }
-      break;
+      return QRect(x, y, pen, pen).intersected(all);
     }
     case SurfaceOp::Line: {
       int x0 = devicePixel(op.x1, s), y0 = devicePixel(op.y1, s);
       const int x1 = devicePixel(op.x2, s), y1 = devicePixel(op.y2, s);
+      const QRect box = QRect(QPoint(std::min(x0, x1), std::min(y0, y1)), QPoint(std::max(x0, x1), std::max(y0, y1)))
+                            .adjusted(-pen, -pen, pen, pen)
+                            .intersected(all);
       if (pen == 1 && std::abs(x1 - x0) < 1000000 && std::abs(y1 - y0) < 1000000) {
         // Bresenham, the end point left out; only the part over the image is walked.
         const int dx = std::abs(x1 - x0), sx = x0 < x1 ? 1 : -1;
         const int dy = -std::abs(y1 - y0), sy = y0 < y1 ? 1 : -1;
         int err = dx + dy;
+        if (dx == 0 && dy == 0) return {};  // only the end point, which is not painted
         if (dy == 0) {  // horizontal: clip the run first
-          if (y0 < 0 || y0 >= h) break;
+          if (y0 < 0 || y0 >= h) return box;
           int a = x0, b = x1 - sx;
           if (a > b) std::swap(a, b);
-          if (x0 == x1) break;
+          if (x0 == x1) return box;
           a = std::max(a, 0);
           b = std::min(b, w - 1);
           auto* row = reinterpret_cast<QRgb*>(img.scanLine(y0));
           for (int x = a; x <= b; ++x) row[x] = c;
-          break;
+          return box;
         }
         if (dx == 0) {  // vertical
-          if (x0 < 0 || x0 >= w) break;
+          if (x0 < 0 || x0 >= w) return box;
           int a = y0, b = y1 - sy;
           if (a > b) std::swap(a, b);
           a = std::max(a, 0);
           b = std::min(b, h - 1);
           for (int y = a; y <= b; ++y) reinterpret_cast<QRgb*>(img.scanLine(y))[x0] = c;
-          break;
+          return box;
         }
         while (x0 != x1 || y0 != y1) {
           plot(x0, y0);
@@ -214,19 +246,20 @@ void Surface::renderOp(QImage& img, const SurfaceOp& op, double s) {
         const double r = img.devicePixelRatio();
         p.drawLine(QPointF(x0 / r, y0 / r), QPointF(x1 / r, y1 / r));
       }
-      break;
+      return box;
     }
     case SurfaceOp::Circle: {
       const double r = std::fabs(double(op.x2)) * s;
       const double cx = std::floor(op.x1 * s), cy = std::floor(op.y1 * s);
       // Nothing to paint when the ring lies wholly off the image.
-      if (cx + r < -pen || cy + r < -pen || cx - r > w + pen || cy - r > h + pen) break;
-      if (r > 4.0 * (w + h) + 64) break;  // the image lies inside the ring
+      if (cx + r < -pen || cy + r < -pen || cx - r > w + pen || cy - r > h + pen) return {};
+      if (r > 4.0 * (w + h) + 64) return {};  // the image lies inside the ring
       QPainter p(&img);
       p.setPen(QPen(toQColor(op.color), pen / img.devicePixelRatio()));
       const double dpr = img.devicePixelRatio();
       p.drawEllipse(QPointF(cx / dpr, cy / dpr), r / dpr, r / dpr);
-      break;
+      const int ri = int(std::ceil(r)) + pen + 1;
+      return QRect(int(cx) - ri, int(cy) - ri, 2 * ri + 1, 2 * ri + 1).intersected(all);
     }
     case SurfaceOp::Text: {
       QPainter p(&img);
@@ -235,17 +268,20 @@ void Surface::renderOp(QImage& img, const SurfaceOp& op, double s) {
       const double dpr = img.devicePixelRatio();
       QFontMetricsF fm(p.font());
       p.drawText(QPointF(op.x1 * s / dpr, op.y1 * s / dpr + fm.ascent()), opText(op));
-      break;
+      return all;
     }
   }
+  return {};
 }
 
-void Surface::paintEvent(QPaintEvent*) {
-  updatePending_ = false;
+void Surface::paintEvent(QPaintEvent* e) {
   if (cache_.isNull() || cache_.size() != size() * devicePixelRatioF()) renderAll();
   renderPending();
+  if (cache_.isNull()) return;
   QPainter p(this);
-  if (!cache_.isNull()) p.drawImage(0, 0, cache_);
+  const QRect r = e->rect();
+  const double dpr = cache_.devicePixelRatio();
+  p.drawImage(r, cache_, QRectF(r.left() * dpr, r.top() * dpr, r.width() * dpr, r.height() * dpr));
 }
 
 void Surface::resizeEvent(QResizeEvent*) {

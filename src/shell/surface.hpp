@@ -4,6 +4,7 @@
 // drawing survives repaints and re-renders sharply when the window is zoomed.
 #pragma once
 
+#include <QEvent>
 #include <QImage>
 #include <QWidget>
 #include <cstdint>
@@ -77,6 +78,7 @@ class Surface : public QWidget {
   std::function<void()> onClick;
 
  protected:
+  bool event(QEvent* e) override;
   void paintEvent(QPaintEvent*) override;
   void resizeEvent(QResizeEvent*) override;
   void mousePressEvent(QMouseEvent*) override;
@@ -84,9 +86,12 @@ class Surface : public QWidget {
 
  private:
   void add(const SurfaceOp& op);
-  void renderPending();
+  // Paint the operations not yet in the cache; the part they touch, in
+  // logical pixels.
+  QRect renderPending();
   void renderAll();
-  void renderOp(QImage& img, const SurfaceOp& op, double scale);
+  QRect renderOp(QImage& img, const SurfaceOp& op, double scale);
+  static constexpr QEvent::Type kFlushEvent = QEvent::Type(QEvent::User + 71);
   double deviceScale() const;  // device pixels per twip
 
   std::vector<SurfaceOp> ops_;
@@ -94,7 +99,7 @@ class Surface : public QWidget {
   QImage cache_;
   QImage base_;  // what was folded out of the display list when it grew very long
   size_t rendered_ = 0;
-  bool updatePending_ = false;
+  bool flushPosted_ = false;
   bool pressed_ = false;
   float curX_ = 0, curY_ = 0;
   Color fore_ = RGB(0, 0, 0);

@@ -22,6 +22,8 @@ void click(Form& f, const QString& name) {
 
 void type(Form& f, const QString& name, const QString& text) {
   TextField& t = f.text(name);
+  // A person sees the field as the program last wrote it.
+  QCoreApplication::sendPostedEvents();
   if (auto* le = t.lineEdit()) {
     le->selectAll();
     if (text.isEmpty()) le->del();
