@@ -6,6 +6,7 @@
 #include <thread>
 
 #include "shell/errors.hpp"
+#include "shell/surface.hpp"
 
 namespace fv {
 
@@ -86,6 +87,7 @@ void Pacer::catchUp(bool final) {
   if (final || start - g.lastFrame >= kFrame) {
     g.heldInput = true;
     g.lastFrame = start;
+    Surface::showAll();
     if (QCoreApplication::instance()) QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     ++g.frames;
     if (g.cancelled) return;

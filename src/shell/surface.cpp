@@ -62,17 +62,43 @@ void Surface::add(const SurfaceOp& op) {
     flushPosted_ = true;
     QCoreApplication::postEvent(this, new QEvent(kFlushEvent));
   }
+  if (!waiting_) {
+    waiting_ = true;
+    waiting().push_back(this);
+  }
+}
+
+std::vector<QPointer<Surface>>& Surface::waiting() {
+  static std::vector<QPointer<Surface>> surfaces;
+  return surfaces;
+}
+
+void Surface::flush(bool now) {
+  if (!flushPosted_) return;
+  flushPosted_ = false;
+  if (cache_.isNull() || cache_.size() != size() * devicePixelRatioF()) {
+    update();
+    return;
+  }
+  const QRect dirty = renderPending();
+  if (dirty.isEmpty()) return;
+  if (now && isVisible()) repaint(dirty);
+  else update(dirty);
+}
+
+void Surface::showAll() {
+  std::vector<QPointer<Surface>> surfaces;
+  surfaces.swap(waiting());
+  for (auto& s : surfaces) {
+    if (!s) continue;
+    s->waiting_ = false;
+    s->flush(true);
+  }
 }
 
 bool Surface::event(QEvent* e) {
   if (e->type() == kFlushEvent) {
-    flushPosted_ = false;
-    if (cache_.isNull() || cache_.size() != size() * devicePixelRatioF()) {
-      update();
-    } else {
-      const QRect dirty = renderPending();
-      if (!dirty.isEmpty()) update(dirty);
-    }
+    flush(false);
     return true;
   }
   return QWidget::event(e);

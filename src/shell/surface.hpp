@@ -6,6 +6,7 @@
 
 #include <QEvent>
 #include <QImage>
+#include <QPointer>
 #include <QWidget>
 #include <cstdint>
 #include <functional>
@@ -74,6 +75,10 @@ class Surface : public QWidget {
   // The drawing as it stands, rendered at the current scale (tests, screenshots).
   QImage image();
 
+  // Paints at once what every surface was given since the last frame (the
+  // pacer calls it before it lets the screen catch up).
+  static void showAll();
+
   // Runs when the user clicks the surface.
   std::function<void()> onClick;
 
@@ -89,6 +94,8 @@ class Surface : public QWidget {
   // Paint the operations not yet in the cache; the part they touch, in
   // logical pixels.
   QRect renderPending();
+  void flush(bool now);
+  static std::vector<QPointer<Surface>>& waiting();
   void renderAll();
   QRect renderOp(QImage& img, const SurfaceOp& op, double scale);
   static constexpr QEvent::Type kFlushEvent = QEvent::Type(QEvent::User + 71);
@@ -99,7 +106,8 @@ class Surface : public QWidget {
   QImage cache_;
   QImage base_;  // what was folded out of the display list when it grew very long
   size_t rendered_ = 0;
-  bool flushPosted_ = false;
+  bool flushPosted_ = false;  // a batch waits to be painted
+  bool waiting_ = false;      // listed for the pacer's next frame
   bool pressed_ = false;
   float curX_ = 0, curY_ = 0;
   Color fore_ = RGB(0, 0, 0);
