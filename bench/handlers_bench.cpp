@@ -6,13 +6,13 @@
 // At the end: peak memory with every window open and drawn.
 //   handlers_bench [pt|es] [window ...]
 // Run under an X server (bench/run.sh takes care of it).
+#include <sys/resource.h>
 #include <QAbstractButton>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QStyleFactory>
 #include <cstdio>
 #include <ctime>
-#include <sys/resource.h>
 
 #include "shell/app.hpp"
 #include "shell/form.hpp"
@@ -49,8 +49,8 @@ int main(int argc, char** argv) {
   app.onQuit = [] {};
   registerWindows(app);
   app.start();
-  std::printf("%-18s %-24s %10s %10s %7s %7s %8s %6s\n", "window", "button", "nominal s", "wall s", "ratio",
-              "frames", "cpu s", "cpu %");
+  std::printf("%-18s %-24s %10s %10s %7s %7s %8s %6s\n", "window", "button", "nominal s", "wall s", "ratio", "frames",
+              "cpu s", "cpu %");
   for (const QString& name : wanted) {
     Form* f = app.show(name);
     if (!f) continue;

@@ -2,6 +2,7 @@
 //   shell_bench animation   629 points with a 200000-count pause after each
 //   shell_bench startup     time from the start of main to the first painted menu
 // Run under an X server (xvfb-run -a build/bench/shell_bench animation).
+#include <sys/resource.h>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QStyleFactory>
@@ -9,7 +10,6 @@
 #include <cmath>
 #include <cstdio>
 #include <ctime>
-#include <sys/resource.h>
 
 #include "shell/app.hpp"
 #include "shell/form.hpp"

@@ -77,7 +77,8 @@ void halves(std::int32_t k, int d, bool negative, char sep) {
   k = std::abs(k % 1000000);
   std::string digits = std::to_string(k) + "5";  // k followed by the half digit
   while (int(digits.size()) < d + 2) digits.insert(0, "0");
-  std::string text = digits.substr(0, digits.size() - size_t(d) - 1) + "." + digits.substr(digits.size() - size_t(d) - 1);
+  std::string text =
+      digits.substr(0, digits.size() - size_t(d) - 1) + "." + digits.substr(digits.size() - size_t(d) - 1);
   if (negative) text.insert(0, "-");
   auto v = parse(text, '.');
   check(v.has_value(), "half text does not parse");
@@ -85,7 +86,8 @@ void halves(std::int32_t k, int d, bool negative, char sep) {
   auto f = format(*v, pattern, sep);
   auto back = parse(*f, sep);
   const double expected = (k + 1) / std::pow(10.0, d);
-  check(back && std::fabs(std::fabs(*back) - expected) < 1e-9 * std::max(1.0, expected), "half not rounded away from zero");
+  check(back && std::fabs(std::fabs(*back) - expected) < 1e-9 * std::max(1.0, expected),
+        "half not rounded away from zero");
 }
 
 }  // namespace

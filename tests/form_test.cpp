@@ -19,11 +19,21 @@ class Probe : public Form {
         {.kind = Kind::Text, .name = "Text1", .r = {0, 0, 1500, 285}},
         {.kind = Kind::Text, .name = "Text2", .r = {0, 300, 1500, 285}, .align = Align::Right},
         {.kind = Kind::HScroll, .name = "HScroll1", .r = {0, 600, 1500, 255}, .min = 0, .max = 200, .value = 50},
-        {.kind = Kind::VScroll, .name = "VScroll1", .r = {1600, 0, 255, 1200}, .min = 400, .max = 0, .value = 150,
-         .smallChange = 1, .largeChange = 10},
+        {.kind = Kind::VScroll,
+         .name = "VScroll1",
+         .r = {1600, 0, 255, 1200},
+         .min = 400,
+         .max = 0,
+         .value = 150,
+         .smallChange = 1,
+         .largeChange = 10},
         {.kind = Kind::Frame, .name = "Frame1", .r = {1900, 0, 1000, 1000}},
-        {.kind = Kind::Button, .name = "Go", .r = {60, 120, 800, 375}, .parent = "Frame1",
-         .rEs = Rect{60, 500, 800, 375}, .font = {"Arial", 12, true}},
+        {.kind = Kind::Button,
+         .name = "Go",
+         .r = {60, 120, 800, 375},
+         .parent = "Frame1",
+         .rEs = Rect{60, 500, 800, 375},
+         .font = {"Arial", 12, true}},
         {.kind = Kind::Surface, .name = "Picture1", .r = {0, 900, 1500, 600}, .back = RGB(224, 224, 224)},
         {.kind = Kind::Label, .name = "OnlyEs", .r = {0, 0, 100, 100}, .only = Only::ES},
     });
@@ -65,7 +75,7 @@ TEST_F(FormTest, ChangeFiresOncePerRealChangeByUserOrProgram) {
 TEST_F(FormTest, ProgramWritesShowOnceTheEventLoopRuns) {
   TextField& t = probe->text("Text1");
   for (int i = 0; i < 100; ++i) t.setText(QString::number(i));
-  EXPECT_EQ(t.text(), "99");  // read back at once
+  EXPECT_EQ(t.text(), "99");       // read back at once
   EXPECT_EQ(probe->changes, 100);  // one change event a write
   QCoreApplication::sendPostedEvents();
   EXPECT_EQ(t.lineEdit()->text(), "99");

@@ -14,7 +14,8 @@ namespace {
 int overflow(const QString& text, const QFont& font, int room) {
   QFontMetrics fm(font);
   int widest = 0;
-  for (const QString& line : text.split(QRegularExpression("\r?\n"))) widest = std::max(widest, fm.horizontalAdvance(line));
+  for (const QString& line : text.split(QRegularExpression("\r?\n")))
+    widest = std::max(widest, fm.horizontalAdvance(line));
   return widest - room;
 }
 

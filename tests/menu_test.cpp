@@ -72,11 +72,12 @@ TEST(Menu, TabOrderStartsAtSairWhichHasTheFocus) {
   QApplication::setActiveWindow(&m);
   QWidget* w = &m.control("Command4");
   EXPECT_EQ(m.focusWidget(), w);
-  const QStringList order = {"geracao", "Command1", "Command2", "Text2", "Text3", "Text1",
+  const QStringList order = {"geracao", "Command1", "Command2", "Text2",   "Text3",   "Text1",
                              "Text4",   "Text5",    "Text6",    "ensaio2", "ensaio1", "Command3"};
   for (const QString& next : order) {
     w = w->nextInFocusChain();
-    while (w->focusPolicy() == Qt::NoFocus || !w->isVisibleTo(&m) || w->focusProxy() == nullptr && !qobject_cast<QAbstractButton*>(w) && w->objectName().isEmpty())
+    while (w->focusPolicy() == Qt::NoFocus || !w->isVisibleTo(&m) ||
+           w->focusProxy() == nullptr && !qobject_cast<QAbstractButton*>(w) && w->objectName().isEmpty())
       w = w->nextInFocusChain();
     // Fields hand the focus to their editor: compare the control that owns it.
     QWidget* owner = w;
@@ -115,9 +116,9 @@ TEST(Menu, ClosingTheMenuEndsTheProgramLikeSair) {
 TEST(Menu, EachButtonShowsOneInstanceOfItsWindow) {
   Program p(Edition::PT);
   Form& m = p.app.menu();
-  const std::pair<const char*, const char*> buttons[] = {{"Command1", "Senoide"},   {"Command2", "SenoideT"},
-                                                         {"geracao", "Geração"},    {"ensaio1", "simula1"},
-                                                         {"ensaio2", "simula2"},    {"Command3", "HarmonicasPulsos"}};
+  const std::pair<const char*, const char*> buttons[] = {{"Command1", "Senoide"}, {"Command2", "SenoideT"},
+                                                         {"geracao", "Geração"},  {"ensaio1", "simula1"},
+                                                         {"ensaio2", "simula2"},  {"Command3", "HarmonicasPulsos"}};
   for (auto [button, window] : buttons) {
     if (!p.app.knows(window)) continue;  // a build with fewer windows
     fv::testing::click(m, button);

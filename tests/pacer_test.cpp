@@ -20,9 +20,7 @@ TEST(Pacer, InstantModeOnlyAddsUpTheCounts) {
   EXPECT_EQ(Pacer::totalCount(), 0);
 }
 
-TEST(Pacer, ACountLastsSeventyFiveNanoseconds) {
-  EXPECT_EQ(Pacer::kCountDuration.count(), 75);
-}
+TEST(Pacer, ACountLastsSeventyFiveNanoseconds) { EXPECT_EQ(Pacer::kCountDuration.count(), 75); }
 
 TEST(Pacer, RealModeTakesAboutTheNominalTime) {
   // Behaviour, not a timing target: the pacer neither returns at once nor

@@ -101,7 +101,8 @@ int runProgram(int argc, char** argv, Edition edition) {
   QApplication qapp(argc, argv);
   QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
   QApplication::setQuitOnLastWindowClosed(false);
-  QApplication::setApplicationName(edition == Edition::PT ? QStringLiteral("fervano-pt") : QStringLiteral("fervano-es"));
+  QApplication::setApplicationName(edition == Edition::PT ? QStringLiteral("fervano-pt")
+                                                          : QStringLiteral("fervano-es"));
   QApplication::setDesktopFileName(QApplication::applicationName());
   initIconResource();
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/fervano.svg")));

@@ -16,9 +16,12 @@ constexpr Color kHighlight = RGB(255, 176, 176);
 
 Qt::Alignment qtAlign(Align a) {
   switch (a) {
-    case Align::Right: return Qt::AlignRight | Qt::AlignVCenter;
-    case Align::Center: return Qt::AlignHCenter | Qt::AlignVCenter;
-    default: return Qt::AlignLeft | Qt::AlignVCenter;
+    case Align::Right:
+      return Qt::AlignRight | Qt::AlignVCenter;
+    case Align::Center:
+      return Qt::AlignHCenter | Qt::AlignVCenter;
+    default:
+      return Qt::AlignLeft | Qt::AlignVCenter;
   }
 }
 }  // namespace
@@ -59,9 +62,7 @@ TextField::TextField(bool multiline, QWidget* parent) : QWidget(parent) {
   applyColors();
 }
 
-QWidget* TextField::editor() const {
-  return line_ ? static_cast<QWidget*>(line_) : static_cast<QWidget*>(plain_);
-}
+QWidget* TextField::editor() const { return line_ ? static_cast<QWidget*>(line_) : static_cast<QWidget*>(plain_); }
 
 void TextField::resizeEvent(QResizeEvent*) {
   editor()->setGeometry(rect());
@@ -161,9 +162,7 @@ void TextField::setForeColor(Color c) {
   fore_ = c;
   applyColors();
 }
-void TextField::applyColors() {
-  setColors(editor(), highlighted_ ? kHighlight : back_, fore_);
-}
+void TextField::applyColors() { setColors(editor(), highlighted_ ? kHighlight : back_, fore_); }
 
 void TextField::setAlignment(Align a) {
   if (line_) {
@@ -180,8 +179,8 @@ void TextField::setBorder(bool border) {
     line_->setFrame(border);
     // A borderless field is a label: its text may use the whole box.
     line_->setTextMargins(border ? 1 : 0, 0, border ? 1 : 0, 0);
-  }
-  else plain_->setFrameShape(border ? QFrame::StyledPanel : QFrame::NoFrame);
+  } else
+    plain_->setFrameShape(border ? QFrame::StyledPanel : QFrame::NoFrame);
 }
 
 void TextField::setHighlighted(bool on, bool takeFocus) {
@@ -190,8 +189,10 @@ void TextField::setHighlighted(bool on, bool takeFocus) {
   if (!on) setToolTip(QString());
   if (on && takeFocus) {
     editor()->setFocus(Qt::OtherFocusReason);
-    if (line_) line_->selectAll();
-    else plain_->selectAll();
+    if (line_)
+      line_->selectAll();
+    else
+      plain_->selectAll();
   }
 }
 
@@ -211,8 +212,10 @@ void ScrollBar::setRange(int min, int max) {
   min_ = min;
   max_ = max;
   const QSignalBlocker block(bar_);
-  if (backwards()) bar_->setRange(-min, -max);
-  else bar_->setRange(min, max);
+  if (backwards())
+    bar_->setRange(-min, -max);
+  else
+    bar_->setRange(min, max);
 }
 
 int ScrollBar::value() const { return backwards() ? -bar_->value() : bar_->value(); }

@@ -77,7 +77,7 @@ class TextField : public QWidget {
   QString text_;
   bool programWritten_ = true;
   bool writing_ = false;
-  bool stale_ = false;       // the editor does not show text_ yet
+  bool stale_ = false;  // the editor does not show text_ yet
   bool syncPosted_ = false;
   bool highlighted_ = false;
   Color back_ = RGB(255, 255, 255);

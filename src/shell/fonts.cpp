@@ -17,9 +17,7 @@ QString installedFamily(const char* family) {
   return QStringLiteral("Liberation Sans");  // MS Sans Serif, Arial and the rest
 }
 
-int pixelSize(double pt, double zoom) {
-  return std::max(1, static_cast<int>(std::lround(pt * 96.0 / 72.0 * zoom)));
-}
+int pixelSize(double pt, double zoom) { return std::max(1, static_cast<int>(std::lround(pt * 96.0 / 72.0 * zoom))); }
 
 QFont makeFont(const FontSpec& layout, double zoom) {
   QFont font(installedFamily(layout.family));

@@ -165,10 +165,14 @@ void Form::place(const Placed& p) {
   const int x1 = px(p.r.l + p.r.w, zoom_), y1 = px(p.r.t + p.r.h, zoom_);
   p.widget->setGeometry(x0, y0, std::max(0, x1 - x0), std::max(0, y1 - y0));
   const QFont f = makeFont(p.font, zoom_);
-  if (auto* t = qobject_cast<TextField*>(p.widget)) t->setBaseFont(f);
-  else if (auto* b = qobject_cast<Button*>(p.widget)) b->fitCaption(f);
-  else if (auto* l = qobject_cast<QLabel*>(p.widget); l && !l->wordWrap()) l->setFont(fitFont(f, l->text(), l->width()));
-  else p.widget->setFont(f);
+  if (auto* t = qobject_cast<TextField*>(p.widget))
+    t->setBaseFont(f);
+  else if (auto* b = qobject_cast<Button*>(p.widget))
+    b->fitCaption(f);
+  else if (auto* l = qobject_cast<QLabel*>(p.widget); l && !l->wordWrap())
+    l->setFont(fitFont(f, l->text(), l->width()));
+  else
+    p.widget->setFont(f);
   if (auto* s = qobject_cast<Surface*>(p.widget)) s->setZoom(zoom_);
 }
 
@@ -228,18 +232,25 @@ Surface& Form::surface(const QString& n) const { return as<Surface>(control(n), 
 void Form::onClick(const QString& name, std::function<void()> handler) {
   QWidget& w = control(name);
   auto call = [this, handler] { run(handler); };
-  if (auto* b = qobject_cast<Button*>(&w)) connect(b, &QPushButton::clicked, this, call);
-  else if (auto* o = qobject_cast<OptionButton*>(&w)) connect(o, &OptionButton::selected, this, call);
-  else if (auto* s = qobject_cast<Surface*>(&w)) s->onClick = call;
-  else throw std::logic_error("control " + name.toStdString() + " has no click");
+  if (auto* b = qobject_cast<Button*>(&w))
+    connect(b, &QPushButton::clicked, this, call);
+  else if (auto* o = qobject_cast<OptionButton*>(&w))
+    connect(o, &OptionButton::selected, this, call);
+  else if (auto* s = qobject_cast<Surface*>(&w))
+    s->onClick = call;
+  else
+    throw std::logic_error("control " + name.toStdString() + " has no click");
 }
 
 void Form::onChange(const QString& name, std::function<void()> handler) {
   QWidget& w = control(name);
   auto call = [this, handler] { run(handler); };
-  if (auto* t = qobject_cast<TextField*>(&w)) connect(t, &TextField::changed, this, [this, handler] { run(handler, true); });
-  else if (auto* s = qobject_cast<ScrollBar*>(&w)) connect(s, &ScrollBar::changed, this, call);
-  else throw std::logic_error("control " + name.toStdString() + " has no change");
+  if (auto* t = qobject_cast<TextField*>(&w))
+    connect(t, &TextField::changed, this, [this, handler] { run(handler, true); });
+  else if (auto* s = qobject_cast<ScrollBar*>(&w))
+    connect(s, &ScrollBar::changed, this, call);
+  else
+    throw std::logic_error("control " + name.toStdString() + " has no change");
 }
 
 void Form::run(const std::function<void()>& handler, bool quiet) {
@@ -249,9 +260,13 @@ void Form::run(const std::function<void()>& handler, bool quiet) {
     handler();
   } catch (const ConversionError& e) {
     QString msg;
-    if (e.outOfRange) msg = tx(QStringLiteral("msg.outOfRange")).arg(e.text);
-    else if (e.text.trimmed().isEmpty()) msg = tx(QStringLiteral("msg.emptyField"));
-    else msg = tx(QStringLiteral("msg.notNumber")).arg(e.text.left(40) + (e.text.size() > 40 ? QStringLiteral("…") : QString()));
+    if (e.outOfRange)
+      msg = tx(QStringLiteral("msg.outOfRange")).arg(e.text);
+    else if (e.text.trimmed().isEmpty())
+      msg = tx(QStringLiteral("msg.emptyField"));
+    else
+      msg = tx(QStringLiteral("msg.notNumber"))
+                .arg(e.text.left(40) + (e.text.size() > 40 ? QStringLiteral("…") : QString()));
     report(msg, e.field, quiet);
   } catch (const InputRefused& e) {
     report(e.message, e.field, quiet);

@@ -37,18 +37,18 @@ struct Ctl {
   Kind kind;
   const char* name;  // the control's name, "Text7(5)" for an element of an array
   Rect r;
-  const char* parent = nullptr;       // null: the window itself
-  std::optional<Rect> rEs = {};       // the ES position, when it differs
-  std::optional<Color> back = {};     // background
-  std::optional<Color> fore = {};     // text or drawing colour
+  const char* parent = nullptr;    // null: the window itself
+  std::optional<Rect> rEs = {};    // the ES position, when it differs
+  std::optional<Color> back = {};  // background
+  std::optional<Color> fore = {};  // text or drawing colour
   FontSpec font = {};
   Align align = Align::Left;
-  bool border = true;                 // text fields and labels
+  bool border = true;  // text fields and labels
   bool visible = true;
   int min = 0, max = 32767, value = 0;  // scroll bars
   int smallChange = 1, largeChange = 1;
-  Only only = Only::Both;             // present in one edition only
-  std::optional<Color> backEs = {};   // ES background, when it differs
+  Only only = Only::Both;            // present in one edition only
+  std::optional<Color> backEs = {};  // ES background, when it differs
   std::optional<Color> foreEs = {};
   std::optional<FontSpec> fontEs = {};
 };

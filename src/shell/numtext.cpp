@@ -91,8 +91,10 @@ bool isBlank(char c) { return c == ' ' || c == '\t'; }
 bool validPattern(std::string_view pattern) {
   int dots = 0;
   for (char c : pattern) {
-    if (c == '.') ++dots;
-    else if (c != '#' && c != '0') return false;
+    if (c == '.')
+      ++dots;
+    else if (c != '#' && c != '0')
+      return false;
   }
   return dots <= 1;
 }
@@ -115,10 +117,11 @@ std::optional<std::string> format(double value, std::string_view pattern, char s
   std::string intPart, frac;
   roundTo(d, static_cast<int>(fp.size()), intPart, frac);
   while (static_cast<int>(frac.size()) > fixedFrac && !frac.empty() && frac.back() == '0') frac.pop_back();
-  if (static_cast<int>(intPart.size()) < intZeros) intPart.insert(0, static_cast<size_t>(intZeros) - intPart.size(), '0');
+  if (static_cast<int>(intPart.size()) < intZeros)
+    intPart.insert(0, static_cast<size_t>(intZeros) - intPart.size(), '0');
 
-  const bool zero = intPart.find_first_not_of('0') == std::string::npos &&
-                    frac.find_first_not_of('0') == std::string::npos;
+  const bool zero =
+      intPart.find_first_not_of('0') == std::string::npos && frac.find_first_not_of('0') == std::string::npos;
   std::string out;
   if (d.negative && !zero) out.push_back('-');
   out += intPart;

@@ -1,7 +1,7 @@
 #include "shell/surface.hpp"
 
-#include <QFontMetricsF>
 #include <QCoreApplication>
+#include <QFontMetricsF>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -82,8 +82,10 @@ void Surface::flush(bool now) {
   }
   const QRect dirty = renderPending();
   if (dirty.isEmpty()) return;
-  if (now && isVisible()) repaint(dirty);
-  else update(dirty);
+  if (now && isVisible())
+    repaint(dirty);
+  else
+    update(dirty);
 }
 
 void Surface::showAll() {
@@ -234,7 +236,7 @@ QRect Surface::renderOp(QImage& img, const SurfaceOp& op, double s) {
         const int dy = -std::abs(y1 - y0), sy = y0 < y1 ? 1 : -1;
         int err = dx + dy;
         if (dx == 0 && dy == 0) return {};  // only the end point, which is not painted
-        if (dy == 0) {  // horizontal: clip the run first
+        if (dy == 0) {                      // horizontal: clip the run first
           if (y0 < 0 || y0 >= h) return box;
           int a = x0, b = x1 - sx;
           if (a > b) std::swap(a, b);
@@ -310,13 +312,9 @@ void Surface::paintEvent(QPaintEvent* e) {
   p.drawImage(r, cache_, QRectF(r.left() * dpr, r.top() * dpr, r.width() * dpr, r.height() * dpr));
 }
 
-void Surface::resizeEvent(QResizeEvent*) {
-  renderAll();
-}
+void Surface::resizeEvent(QResizeEvent*) { renderAll(); }
 
-void Surface::mousePressEvent(QMouseEvent* e) {
-  pressed_ = e->button() == Qt::LeftButton;
-}
+void Surface::mousePressEvent(QMouseEvent* e) { pressed_ = e->button() == Qt::LeftButton; }
 
 void Surface::mouseReleaseEvent(QMouseEvent* e) {
   const bool click = pressed_ && e->button() == Qt::LeftButton && rect().contains(e->position().toPoint());

@@ -13,21 +13,21 @@ struct Entry {
 
 // Each window's texts stand in a file of their own, one per edition.
 constexpr Entry kPt[] = {
+#include "texts/pt/geracao.inc"
 #include "texts/pt/menu.inc"
+#include "texts/pt/pulsos.inc"
 #include "texts/pt/senoide.inc"
 #include "texts/pt/senoidet.inc"
-#include "texts/pt/pulsos.inc"
-#include "texts/pt/geracao.inc"
 #include "texts/pt/simula1.inc"
 #include "texts/pt/simula2.inc"
     {nullptr, nullptr}};
 
 constexpr Entry kEs[] = {
+#include "texts/es/geracao.inc"
 #include "texts/es/menu.inc"
+#include "texts/es/pulsos.inc"
 #include "texts/es/senoide.inc"
 #include "texts/es/senoidet.inc"
-#include "texts/es/pulsos.inc"
-#include "texts/es/geracao.inc"
 #include "texts/es/simula1.inc"
 #include "texts/es/simula2.inc"
     {nullptr, nullptr}};

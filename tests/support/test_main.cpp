@@ -1,8 +1,8 @@
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QStyleFactory>
-#include <gtest/gtest.h>
 
 #include "support/testing.hpp"
 
@@ -26,8 +26,10 @@ void type(Form& f, const QString& name, const QString& text) {
   QCoreApplication::sendPostedEvents();
   if (auto* le = t.lineEdit()) {
     le->selectAll();
-    if (text.isEmpty()) le->del();
-    else le->insert(text);
+    if (text.isEmpty())
+      le->del();
+    else
+      le->insert(text);
   } else {
     t.plainEdit()->selectAll();
     t.plainEdit()->insertPlainText(text);

@@ -1,9 +1,9 @@
 // Helpers for the tests: an App with the pacer instant, and lookups.
 #pragma once
 
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QTest>
-#include <gtest/gtest.h>
 #include <memory>
 
 #include "shell/app.hpp"
