@@ -47,10 +47,6 @@ Form::Form(App& app, const QString& name, int widthTwips, int heightTwips, Color
   setCaptionFromTexts();
 }
 
-Form::~Form() {
-  if (box_) delete box_;
-}
-
 QString Form::tx(const QString& key) const { return textTable(edition_).value(key); }
 
 void Form::setCaptionFromTexts() {
