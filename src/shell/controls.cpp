@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QScrollBar>
+#include <QPainter>
 #include <QStyle>
 #include <QStyleOptionFrame>
 
@@ -247,6 +248,42 @@ void Button::fitCaption(const QFont& font) {
   if (caption != text()) setText(caption);
   setFont(fitFont(font, caption, room));
 }
+void Button::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  const QRect r = rect().adjusted(0, 0, -1, -1);
+  const QColor face = palette().color(QPalette::Button);
+  const QColor shadow = face.darker(150);
+  p.fillRect(rect(), face);
+  const bool down = isDown();
+  if (down) {
+    p.setPen(Qt::black);
+    p.drawRect(r);
+    p.setPen(shadow);
+    p.drawRect(r.adjusted(1, 1, -1, -1));
+  } else {
+    p.setPen(Qt::white);
+    p.drawLine(r.topLeft(), r.topRight());
+    p.drawLine(r.topLeft(), r.bottomLeft());
+    p.setPen(Qt::black);
+    p.drawLine(r.bottomLeft(), r.bottomRight());
+    p.drawLine(r.topRight(), r.bottomRight());
+    p.setPen(shadow);
+    p.drawLine(r.left() + 1, r.bottom() - 1, r.right() - 1, r.bottom() - 1);
+    p.drawLine(r.right() - 1, r.top() + 1, r.right() - 1, r.bottom() - 1);
+  }
+  QRect textBox = rect().adjusted(3, 3, -3, -3);
+  if (down) textBox.translate(1, 1);
+  p.setFont(font());
+  p.setPen(isEnabled() ? palette().color(QPalette::ButtonText) : shadow);
+  p.drawText(textBox, Qt::AlignCenter, text());
+  if (hasFocus()) {
+    QStyleOptionFocusRect focus;
+    focus.initFrom(this);
+    focus.rect = rect().adjusted(4, 4, -4, -4);
+    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &p, this);
+  }
+}
+
 void Button::setBackColor(Color c) { setColors(this, c, std::nullopt); }
 void Button::setForeColor(Color c) { setColors(this, std::nullopt, c); }
 

@@ -123,6 +123,10 @@ class Button : public QPushButton {
   void fitCaption(const QFont& font);
   void setBackColor(Color c);
   void setForeColor(Color c);
+
+ protected:
+  // A solid face in the button's colour with a raised bevel, sunken while pressed.
+  void paintEvent(QPaintEvent*) override;
 };
 
 class OptionButton : public QRadioButton {
