@@ -7,18 +7,15 @@
 #include <cstdio>
 #include <vector>
 
+#include "bench/timing.hpp"
 #include "shell/app.hpp"
 #include "shell/form.hpp"
 #include "shell/pacer.hpp"
 
 using namespace fv;
-using Clock = std::chrono::steady_clock;
+using namespace fv::bench;
 
-namespace {
-
-double ms(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
-
-}  // namespace
+namespace {}  // namespace
 
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");

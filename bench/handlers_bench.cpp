@@ -6,27 +6,21 @@
 // At the end: peak memory with every window open and drawn.
 //   handlers_bench [pt|es] [window ...]
 // Run under an X server (bench/run.sh takes care of it).
-#include <sys/resource.h>
 #include <QAbstractButton>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QStyleFactory>
 #include <cstdio>
-#include <ctime>
 
+#include "bench/timing.hpp"
 #include "shell/app.hpp"
 #include "shell/form.hpp"
 #include "shell/pacer.hpp"
 
 using namespace fv;
+using namespace fv::bench;
 
 namespace {
-
-double cpuSeconds() {
-  timespec ts{};
-  clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &ts);
-  return ts.tv_sec + ts.tv_nsec / 1e9;
-}
 
 bool isReturn(const QString& text) {
   const QString t = text.trimmed().toUpper();
@@ -79,8 +73,6 @@ int main(int argc, char** argv) {
       std::fflush(stdout);
     }
   }
-  rusage ru{};
-  getrusage(RUSAGE_SELF, &ru);
-  std::printf("peak memory with the windows open and drawn: %.1f MiB\n", ru.ru_maxrss / 1024.0);
+  std::printf("peak memory with the windows open and drawn: %.1f MiB\n", peakMiB());
   return 0;
 }

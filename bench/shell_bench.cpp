@@ -2,35 +2,23 @@
 //   shell_bench animation   629 points with a 200000-count pause after each
 //   shell_bench startup     time from the start of main to the first painted menu
 // Run under an X server (xvfb-run -a build/bench/shell_bench animation).
-#include <sys/resource.h>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QStyleFactory>
 #include <QTimer>
 #include <cmath>
 #include <cstdio>
-#include <ctime>
 
+#include "bench/timing.hpp"
 #include "shell/app.hpp"
 #include "shell/form.hpp"
 #include "shell/pacer.hpp"
 #include "shell/surface.hpp"
 
 using namespace fv;
+using namespace fv::bench;
 
 namespace {
-
-double cpuSeconds() {
-  timespec ts{};
-  clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &ts);
-  return ts.tv_sec + ts.tv_nsec / 1e9;
-}
-
-long peakKiB() {
-  rusage ru{};
-  getrusage(RUSAGE_SELF, &ru);
-  return ru.ru_maxrss;
-}
 
 // Counts the paints of a widget.
 struct PaintCounter : QObject {
@@ -80,7 +68,7 @@ int animation(int argc, char** argv) {
   std::printf("  nominal %.3f s  measured %.3f s  ratio %.4f\n", nominal, seconds, seconds / nominal);
   std::printf("  frames painted %d (%.1f per second)\n", counter.paints, counter.paints / seconds);
   std::printf("  cpu %.3f s = %.1f %% of one core\n", cpu, 100.0 * cpu / seconds);
-  std::printf("  peak memory %.1f MiB\n", peakKiB() / 1024.0);
+  std::printf("  peak memory %.1f MiB\n", peakMiB());
   return 0;
 }
 
@@ -98,7 +86,7 @@ int startup(int argc, char** argv) {
   program.menu().installEventFilter(&counter);
   while (counter.firstPaintNs < 0 && clock.elapsed() < 5000) QApplication::processEvents(QEventLoop::AllEvents, 5);
   std::printf("startup: main menu painted after %.1f ms (from the start of main)\n", counter.firstPaintNs / 1e6);
-  std::printf("  peak memory %.1f MiB\n", peakKiB() / 1024.0);
+  std::printf("  peak memory %.1f MiB\n", peakMiB());
   return 0;
 }
 

@@ -8,21 +8,15 @@
 #include <cstdio>
 #include <vector>
 
+#include "bench/timing.hpp"
 #include "shell/app.hpp"
 #include "shell/form.hpp"
 #include "shell/pacer.hpp"
 
 using namespace fv;
-using Clock = std::chrono::steady_clock;
+using namespace fv::bench;
 
 namespace {
-
-double ms(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
-
-double median(std::vector<double> v) {
-  std::sort(v.begin(), v.end());
-  return v[v.size() / 2];
-}
 
 void runs(Form& f, const char* button, const char* current) {
   f.text(QStringLiteral("Text4")).setText(QString::fromLatin1(current));
