@@ -27,20 +27,9 @@ int main(int argc, char** argv) {
   if (!f) return 1;
   Pacer::setInstant(false);
 
-  std::vector<double> draw, paint;
-  for (int i = 0; i < 25; ++i) {
-    auto t0 = Clock::now();
-    f->button("pulso").click();
-    auto t1 = Clock::now();
-    f->surface("Picture1").repaint();
-    auto t2 = Clock::now();
-    draw.push_back(ms(t1 - t0));
-    paint.push_back(ms(t2 - t1));
-  }
-  std::sort(draw.begin(), draw.end());
-  std::sort(paint.begin(), paint.end());
+  const ClickTimes t = timeClicks(*f, "pulso", "Picture1", 25);
   std::printf("pulso: handler median %.2f ms, max %.2f ms; paint median %.2f ms, max %.2f ms; %zu points\n",
-              draw[draw.size() / 2], draw.back(), paint[paint.size() / 2], paint.back(),
+              median(t.handler), maxOf(t.handler), median(t.paint), maxOf(t.paint),
               f->surface("Picture1").ops().size());
 
   // The scroll bar's re-run: 631 steps of 10000 counts.

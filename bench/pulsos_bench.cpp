@@ -19,20 +19,11 @@ using namespace fv::bench;
 namespace {
 
 void handlerTime(Form& f, const char* button, const char* surface) {
-  std::vector<double> draw, paint;
-  for (int i = 0; i < 15; ++i) {
-    auto t0 = Clock::now();
-    f.button(button).click();
-    auto t1 = Clock::now();
-    f.surface(surface).repaint();
-    auto t2 = Clock::now();
-    draw.push_back(ms(t1 - t0));
-    paint.push_back(ms(t2 - t1));
-  }
+  const ClickTimes t = timeClicks(f, button, surface, 15);
   std::printf("%-12s handler without pauses (grid + curve): median %.2f ms, max %.2f ms; %zu points listed\n", button,
-              median(draw), *std::max_element(draw.begin(), draw.end()), f.surface(surface).ops().size());
-  std::printf("%-12s first paint of the drawing:            median %.2f ms, max %.2f ms\n", button, median(paint),
-              *std::max_element(paint.begin(), paint.end()));
+              median(t.handler), maxOf(t.handler), f.surface(surface).ops().size());
+  std::printf("%-12s first paint of the drawing:            median %.2f ms, max %.2f ms\n", button, median(t.paint),
+              maxOf(t.paint));
 }
 
 void realSpeed(Form& f, const char* button, double nominalMs) {

@@ -20,19 +20,10 @@ namespace {
 
 void runs(Form& f, const char* button, const char* current) {
   f.text(QStringLiteral("Text4")).setText(QString::fromLatin1(current));
-  std::vector<double> handler, paint;
-  for (int i = 0; i < 15; ++i) {
-    auto t0 = Clock::now();
-    f.button(QString::fromLatin1(button)).click();
-    auto t1 = Clock::now();
-    f.surface(QStringLiteral("Picture2")).repaint();
-    auto t2 = Clock::now();
-    handler.push_back(ms(t1 - t0));
-    paint.push_back(ms(t2 - t1));
-  }
+  const ClickTimes t = timeClicks(f, QString::fromLatin1(button), QStringLiteral("Picture2"), 15);
   std::printf(
       "%-8s I = %-5s handler: median %6.2f ms, max %6.2f ms; paint: median %6.2f ms; %zu operations, Text12 %s\n",
-      button, current, median(handler), *std::max_element(handler.begin(), handler.end()), median(paint),
+      button, current, median(t.handler), maxOf(t.handler), median(t.paint),
       f.surface(QStringLiteral("Picture2")).ops().size(), qPrintable(f.text(QStringLiteral("Text12")).text()));
 }
 

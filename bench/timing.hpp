@@ -1,12 +1,16 @@
 // Small timing helpers shared by the benchmarks.
 #pragma once
 
+#include <QString>
+
 #include <sys/resource.h>
 
 #include <algorithm>
 #include <chrono>
 #include <ctime>
 #include <vector>
+
+#include "shell/form.hpp"
 
 namespace fv::bench {
 
@@ -31,6 +35,28 @@ inline double peakMiB() {
   rusage ru{};
   getrusage(RUSAGE_SELF, &ru);
   return double(ru.ru_maxrss) / 1024.0;
+}
+
+inline double maxOf(const std::vector<double>& v) { return v.empty() ? 0.0 : *std::max_element(v.begin(), v.end()); }
+
+// Handler and paint times of a button pressed `runs` times, in ms: the
+// handler's own time, then the repaint of the surface it draws on.
+struct ClickTimes {
+  std::vector<double> handler, paint;
+};
+
+inline ClickTimes timeClicks(Form& f, const QString& button, const QString& surface, int runs) {
+  ClickTimes times;
+  for (int i = 0; i < runs; ++i) {
+    const auto t0 = Clock::now();
+    f.button(button).click();
+    const auto t1 = Clock::now();
+    f.surface(surface).repaint();
+    const auto t2 = Clock::now();
+    times.handler.push_back(ms(t1 - t0));
+    times.paint.push_back(ms(t2 - t1));
+  }
+  return times;
 }
 
 }  // namespace fv::bench

@@ -30,6 +30,16 @@ void pauseBelow(double count) {
   if (count > 0) Pacer::pause(static_cast<std::int64_t>(std::ceil(count)));
 }
 
+// One point of a harmonic member: its voltage on Picture1 and the magnitude
+// of its power, a tenth of |v x i|, above the axis of Picture2. Returns that
+// magnitude, which the member adds up.
+double plotMember(Surface& p1, Surface& p2, double x, double y0, double vv, double ii, Color c) {
+  p1.pset(x, y0 + vv, c);
+  const double p = std::fabs(ii * vv) / 10;
+  p2.pset(x, y0 - p, c);
+  return p;
+}
+
 }  // namespace
 
 Senoide::Senoide(App& app) : Form(app, QStringLiteral("Senoide"), 15240, 11016, RGB(192, 192, 192)) {
@@ -198,9 +208,7 @@ void Senoide::segundaH_Click(int) {
     const double I = scroll("HScroll3").value();
     const double b1 = scroll("HScroll4").value() * 3.1416 / 180;
     const double ii = std::sin(b1 + (b + t)) * I;
-    p1.pset(x, y0 + vv, kMagenta);
-    const double p = std::fabs(ii * vv) / 10;
-    p2.pset(x, y0 - p, kMagenta);
+    const double p = plotMember(p1, p2, x, y0, vv, ii, kMagenta);
     S = S + p;
     x = x + 3;
     pauseBelow(velocidade / 2.0);
@@ -224,9 +232,7 @@ void Senoide::TERCEIRA_Click() {
   for (double t = a + 18.84; t >= a; t += -0.01) {
     const double vv = std::sin(t + a * 3.1416 / 180) * tensao3 * 10;
     const double ii = std::sin((t + b) + b * 3.1416 / 180) * corrente3;
-    p1.pset(x, y0 + vv, kBlack);
-    const double p = std::fabs(ii * vv) / 10;
-    p2.pset(x, y0 - p, kBlack);
+    const double p = plotMember(p1, p2, x, y0, vv, ii, kBlack);
     S = S + p;
     x = x + 2;
     pauseBelow(velocidade / 3.0);
@@ -249,9 +255,7 @@ void Senoide::inter_Click() {
   for (double t = 9.42; t >= 0; t += -0.01) {
     const double vv = std::sin(t) * tensaoI * 10;
     const double ii = std::sin(c + t) * correnteI;
-    p1.pset(x, y0 + vv, kGold);
-    const double p = std::fabs(ii * vv) / 10;
-    p2.pset(x, y0 - p, kGold);
+    const double p = plotMember(p1, p2, x, y0, vv, ii, kGold);
     p2.pset(x, top, kBlue);
     S = S + p;
     x = x + 6 / 1.5;
@@ -293,9 +297,7 @@ void Senoide::executar_Click() {
   for (double t = ordemN * 6.3; t >= 0; t += -0.01) {
     const double vv = std::sin(t) * volts;
     const double ii = std::sin(d + t) * correnteN;
-    p1.pset(x, y0 + vv, kRed);
-    const double p = std::fabs(ii * vv) / 10;
-    p2.pset(x, y0 - p, kRed);
+    const double p = plotMember(p1, p2, x, y0, vv, ii, kRed);
     S = S + p;
     x = x + 6.0 / ordemN;
     const std::int16_t n3 = static_cast<std::int16_t>(3 * ordemN);

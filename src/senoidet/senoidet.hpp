@@ -60,6 +60,7 @@ class SenoideT : public Form {
   void phaseCurrents(double t, double x, double y0);
   // One point; a point with no finite position cannot be seen and is skipped.
   static void dot(Surface& s, double x, double y, Color c);
+  double harmonicPhase(double t, const char* volts, const char* degrees, double offset) const;
 };
 
 // Creates the SenoideT window.

@@ -8,6 +8,12 @@
 
 namespace fv {
 
+// One phase of a component at time t: 5 twips a volt, the phase's offset
+// taken on the component's own time scale, its typed angle in degrees.
+double SenoideT::harmonicPhase(double t, const char* volts, const char* degrees, double offset) const {
+  return 5 * num(volts) * std::sin((t - offset) + num(degrees) * kRad);
+}
+
 // The phase offsets 2.1 and 4.2 apply on the component's own time scale, so
 // its three curves stand a third of its own period apart.
 void SenoideT::SEGUNDA_Click() {
@@ -15,9 +21,9 @@ void SenoideT::SEGUNDA_Click() {
   double x = 1000;
   const double y0 = 2000;
   for (double t = 12.56; t >= 0; t += -0.01) {
-    const double yR = y0 + 5 * num("FVR2") * std::sin(t + num("FGR2") * kRad);
-    const double yS = y0 + 5 * num("FVS2") * std::sin((t - 2.1) + num("FGS2") * kRad);
-    const double yT = y0 + 5 * num("FVT2") * std::sin((t - 4.2) + num("FGT2") * kRad);
+    const double yR = y0 + harmonicPhase(t, "FVR2", "FGR2", 0);
+    const double yS = y0 + harmonicPhase(t, "FVS2", "FGS2", 2.1);
+    const double yT = y0 + harmonicPhase(t, "FVT2", "FGT2", 4.2);
     // Here S takes the reddish colour and T the greenish one.
     dot(pic, x, yR, RGB(50, 50, 255));
     dot(pic, x, yT, RGB(50, 255, 50));
@@ -33,9 +39,9 @@ void SenoideT::TERCEIRA_Click() {
   double x = 1000;
   const double y0 = 2000;
   for (double t = 18.84; t >= 0; t += -0.01) {
-    const double yR = y0 + 5 * num("fvr3") * std::sin(t + num("FGR3") * kRad);
-    const double yS = y0 + 5 * num("FVS3") * std::sin((t - 2.1) + num("FGS3") * kRad);
-    const double yT = y0 + 5 * num("FVT3") * std::sin((t - 4.2) + num("FGT3") * kRad);
+    const double yR = y0 + harmonicPhase(t, "fvr3", "FGR3", 0);
+    const double yS = y0 + harmonicPhase(t, "FVS3", "FGS3", 2.1);
+    const double yT = y0 + harmonicPhase(t, "FVT3", "FGT3", 4.2);
     dot(pic, x, yR, RGB(200, 10, 255));
     dot(pic, x, yS, RGB(200, 255, 200));
     dot(pic, x, yT, RGB(255, 200, 200));
@@ -50,9 +56,9 @@ void SenoideT::inter_Click() {
   double x = 1000;
   const double y0 = 2000;
   for (double t = 9.42; t >= 0; t += -0.01) {
-    const double yR = y0 + 5 * num("FVRI") * std::sin(t + num("FGRI") * kRad);
-    const double yS = y0 + 5 * num("FVSI") * std::sin((t - 2.1) + num("FGSI") * kRad);
-    const double yT = y0 + 5 * num("FVTI") * std::sin((t - 4.2) + num("FGTI") * kRad);
+    const double yR = y0 + harmonicPhase(t, "FVRI", "FGRI", 0);
+    const double yS = y0 + harmonicPhase(t, "FVSI", "FGSI", 2.1);
+    const double yT = y0 + harmonicPhase(t, "FVTI", "FGTI", 4.2);
     dot(pic, x, yR, RGB(200, 200, 255));
     dot(pic, x, yS, RGB(200, 255, 100));
     dot(pic, x, yT, RGB(255, 200, 100));
@@ -87,9 +93,9 @@ void SenoideT::NHARMO_Click() {
                        "%2 e inténtelo de nuevo.")
             .arg(str(order), str(kMaxOrder)));
   for (double t = num("varIn") * 6.3; t >= 0; t += -0.01) {
-    const double yR = y0 + 5 * num("FVRN") * std::sin(t + num("FGRN") * kRad);
-    const double yS = y0 + 5 * num("FVSN") * std::sin((t - 2.1) + num("FGSN") * kRad);
-    const double yT = y0 + 5 * num("FVTN") * std::sin((t - 4.2) + num("FGTN") * kRad);
+    const double yR = y0 + harmonicPhase(t, "FVRN", "FGRN", 0);
+    const double yS = y0 + harmonicPhase(t, "FVSN", "FGSN", 2.1);
+    const double yT = y0 + harmonicPhase(t, "FVTN", "FGTN", 4.2);
     dot(pic, x, yR, RGB(200, 200, 255));
     dot(pic, x, yS, RGB(200, 255, 100));
     dot(pic, x, yT, RGB(255, 200, 100));

@@ -26,16 +26,12 @@ constexpr int green(Color c) { return static_cast<int>((c >> 8) & 255); }
 constexpr int blue(Color c) { return static_cast<int>((c >> 16) & 255); }
 
 inline QColor toQColor(Color c) { return QColor(red(c), green(c), blue(c)); }
-inline Color fromQColor(const QColor& q) { return RGB(q.red(), q.green(), q.blue()); }
 
 // Fixed stand-ins for the system colours some windows name.
 namespace sys {
 constexpr Color ButtonFace = RGB(192, 192, 192);
 constexpr Color WindowText = RGB(0, 0, 0);
-constexpr Color Window = RGB(255, 255, 255);
 constexpr Color ActiveBorder = RGB(192, 192, 192);
-constexpr Color Highlight = RGB(0, 0, 128);
-constexpr Color HighlightText = RGB(255, 255, 255);
 }  // namespace sys
 
 }  // namespace fv
