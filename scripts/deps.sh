@@ -1,20 +1,30 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the program and the tests need,
 # when any of them is missing. Sourced by run.sh and test.sh.
+# Only real packages are listed: a virtual one is never reported as
+# installed, and would send every run to apt-get.
 FERVANO_PACKAGES=(
   cmake g++ make pkg-config
-  qt6-base-dev qt6-svg-dev libqt6svg6-dev libgl-dev
-  libgtest-dev libbenchmark-dev
+  qt6-base-dev qt6-svg-dev libgl-dev
+  libgtest-dev
   fonts-liberation2 fonts-urw-base35
   xvfb xauth xdotool x11-utils imagemagick
   desktop-file-utils dpkg-dev file librsvg2-bin
 )
 
-fervano_install_deps() {
-  local missing=()
+# Prints the packages of the list that are not installed, one a line.
+fervano_missing_deps() {
+  local p have
+  have="$(dpkg-query -W -f='${Package} ${Status}\n' "$@" 2>/dev/null | awk '/install ok installed$/ { print $1 }')"
   for p in "$@"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+    grep -qx -- "$p" <<<"$have" || echo "$p"
   done
+}
+
+# Installs what is missing; when nothing is, no package tool runs.
+fervano_install_deps() {
+  local missing
+  mapfile -t missing < <(fervano_missing_deps "$@")
   [ ${#missing[@]} -eq 0 ] && return 0
   echo "Installing: ${missing[*]}"
   local sudo=()

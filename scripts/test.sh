@@ -6,6 +6,13 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/deps.sh
 fervano_install_deps "${FERVANO_PACKAGES[@]}"
+# Once installed, the check must find nothing missing, or every later run
+# would call the package tools again.
+missing="$(fervano_missing_deps "${FERVANO_PACKAGES[@]}")"
+if [ -n "$missing" ]; then
+  echo "The dependency check still reports missing packages: $missing" >&2
+  exit 1
+fi
 jobs="$(nproc)"
 
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DFERVANO_TESTS=ON >/dev/null

@@ -1,9 +1,5 @@
 #include "geracao/geracao.hpp"
 
-#include <QCoreApplication>
-#include <QEvent>
-#include <QMouseEvent>
-#include <QScrollBar>
 #include <cmath>
 
 #include "geracao/picture.hpp"
@@ -62,33 +58,14 @@ Geracao::Geracao(App& app) : Form(app, QStringLiteral("Geração"), 15240, 11112
   onClick(QStringLiteral("geração"), [this] { geração_Click(); });
   onClick(QStringLiteral("pulso"), [this] { pulso_Click(); });
   onClick(QStringLiteral("volta"), [this] { volta_Click(); });
-  onChange(QStringLiteral("HScroll1"), [this] {
-    HScroll1_Change();
-    endArrowRepeat();
-  });
+  setFocusHome({"go"});
+  // Each change of the angle replays the animation: a drag of the thumb
+  // raises one change, when it is released.
+  scroll(QStringLiteral("HScroll1")).setTracking(false);
+  onChange(QStringLiteral("HScroll1"), [this] { HScroll1_Change(); });
   // CAPACITOR, indutor and Command1 have no action.
 
-  // An arrow of the scroll bar held down repeats on a timer. While an
-  // animation runs the repeats wait, so that the runs never overlap.
-  scroll(QStringLiteral("HScroll1")).bar()->installEventFilter(this);
-
   Form_Load();
-}
-
-bool Geracao::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::Timer && running() && watched == scroll(QStringLiteral("HScroll1")).bar()) return true;
-  return Form::eventFilter(watched, event);
-}
-
-void Geracao::endArrowRepeat() {
-  // A click on an arrow steps once: its release may still be waiting behind
-  // the animation, and the repeat timer must not step on meanwhile. A drag
-  // of the thumb goes on.
-  QScrollBar* bar = scroll(QStringLiteral("HScroll1")).bar();
-  if (bar->isSliderDown()) return;
-  QMouseEvent release(QEvent::MouseButtonRelease, QPointF(-1, -1), bar->mapToGlobal(QPointF(-1, -1)), Qt::LeftButton,
-                      Qt::NoButton, Qt::NoModifier);
-  QCoreApplication::sendEvent(bar, &release);
 }
 
 void Geracao::Form_Load() {

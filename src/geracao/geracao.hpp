@@ -53,9 +53,6 @@ class Geracao : public Form {
   // Centre of the generator on Picture2.
   static constexpr double kCx = 2000, kCy = 1900;
 
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
-
  private:
   // The generator: core, ring and rim, drawn as circles on Picture2.
   void drawGenerator();
@@ -68,8 +65,6 @@ class Geracao : public Form {
   // generator run with the voltage, current and power curves and the
   // power read-outs; `extraPause` comes before the curves of each step.
   void fullGeneration(std::int64_t pauseCount, std::int64_t extraPause);
-  // Stops the repeat of a scroll-bar arrow once its step has been handled.
-  void endArrowRepeat();
   // The phase angle in radians, as the scroll bar stands.
   double phi() const;
 };

@@ -220,6 +220,7 @@ void Senoide::segundaH_Click(int) {
 // The third harmonic. Its angles come from the values stored by the change
 // handlers of Text20 and Text21, and are turned into radians twice in the sine.
 void Senoide::TERCEIRA_Click() {
+  useKept({"Text20", "Text21"});
   Surface& p1 = surface("Picture1");
   Surface& p2 = surface("Picture2");
   feito3 = 0;
@@ -244,6 +245,7 @@ void Senoide::TERCEIRA_Click() {
 // The inter-harmonic of order 1.5: one and a half periods over the
 // fundamental's width. A blue line grows along the top edge of Picture2.
 void Senoide::inter_Click() {
+  useKept({"Text26"});
   Surface& p1 = surface("Picture1");
   Surface& p2 = surface("Picture2");
   feitoI = 0;
@@ -310,6 +312,9 @@ void Senoide::executar_Click() {
 // ---- The resultant of the components drawn since the last resultant.
 
 void Senoide::resultante1_Click() {
+  if (feito3 == 1) useKept({"Text14", "Text17", "Text20", "Text21"});
+  if (feitoI == 1) useKept({"Text22", "Text23", "Text26"});
+  if (feitoN == 1) useKept({"numero", "tensao", "Text1", "Text3"});
   Surface& p3 = surface("Picture3");
   p3.cls();
   drawFrame3(p3);

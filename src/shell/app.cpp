@@ -7,6 +7,7 @@
 #include <QStyleFactory>
 
 #include "shell/form.hpp"
+#include "shell/input.hpp"
 #include "shell/menu.hpp"
 #include "shell/pacer.hpp"
 
@@ -20,7 +21,7 @@ namespace {
 QChar g_separator;  // null: the locale's
 }
 
-App::App(Edition edition) : edition_(edition) {
+App::App(Edition edition) : edition_(edition), hold_(std::make_unique<InputHold>()) {
   onQuit = [] { QCoreApplication::exit(0); };
   Pacer::clearCancel();
 }
@@ -91,6 +92,7 @@ void App::quit() {
   if (quitting_) return;
   quitting_ = true;
   Pacer::cancel();
+  hold_->clear();
   for (auto& [name, w] : windows_) w->hide();
   if (menu_) menu_->hide();
   if (onQuit) onQuit();

@@ -12,6 +12,7 @@
 namespace fv {
 
 class Form;
+class InputHold;
 
 class App : public QObject {
   Q_OBJECT
@@ -55,6 +56,7 @@ class App : public QObject {
 
  private:
   Edition edition_;
+  std::unique_ptr<InputHold> hold_;
   std::unique_ptr<Form> menu_;
   std::map<QString, Factory> factories_;
   std::map<QString, std::unique_ptr<Form>> windows_;

@@ -1,14 +1,16 @@
 #include "shell/controls.hpp"
 
 #include <QCoreApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QScrollBar>
-#include <QPainter>
 #include <QStyle>
 #include <QStyleOptionFrame>
 
 #include "shell/fonts.hpp"
+#include "shell/pacer.hpp"
 
 namespace fv {
 
@@ -205,6 +207,26 @@ ScrollBar::ScrollBar(Qt::Orientation o, QWidget* parent) : QWidget(parent), bar_
   setFocusProxy(bar_);
   setFocusPolicy(Qt::StrongFocus);
   bar_->setFocusPolicy(Qt::StrongFocus);
+  bar_->installEventFilter(this);
+}
+
+void ScrollBar::setTracking(bool tracking) { bar_->setTracking(tracking); }
+
+bool ScrollBar::eventFilter(QObject* watched, QEvent* event) {
+  // An arrow held down steps on a timer; while a handler runs the steps
+  // wait, so that runs never overlap. The next step comes after the run.
+  if (watched == bar_ && event->type() == QEvent::Timer && Pacer::busy()) return true;
+  // Qt's scroll bars invert their controls, which on a horizontal bar sends
+  // the thumb right on Left: here the thumb follows the arrow key.
+  if (watched == bar_ && event->type() == QEvent::KeyPress && bar_->orientation() == Qt::Horizontal) {
+    const auto* k = static_cast<QKeyEvent*>(event);
+    if ((k->key() == Qt::Key_Left || k->key() == Qt::Key_Right) && k->modifiers() == Qt::NoModifier) {
+      bar_->triggerAction(k->key() == Qt::Key_Left ? QAbstractSlider::SliderSingleStepSub
+                                                   : QAbstractSlider::SliderSingleStepAdd);
+      return true;
+    }
+  }
+  return QWidget::eventFilter(watched, event);
 }
 
 void ScrollBar::resizeEvent(QResizeEvent*) { bar_->setGeometry(rect()); }
@@ -280,8 +302,20 @@ void Button::paintEvent(QPaintEvent*) {
     QStyleOptionFocusRect focus;
     focus.initFrom(this);
     focus.rect = rect().adjusted(4, 4, -4, -4);
+    // The focus is always shown, not only after a Tab: a keyboard user must
+    // see from the start which button Enter or Space will press.
+    focus.state |= QStyle::State_KeyboardFocusChange;
     style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &p, this);
   }
+}
+
+void Button::keyPressEvent(QKeyEvent* e) {
+  // Enter presses the focused button as Space does.
+  if ((e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) && (e->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+    if (!e->isAutoRepeat()) click();
+    return;
+  }
+  QPushButton::keyPressEvent(e);
 }
 
 void Button::setBackColor(Color c) { setColors(this, c, std::nullopt); }

@@ -99,6 +99,9 @@ class ScrollBar : public QWidget {
   int value() const;
   void setValue(int v);  // clamped to the range; `changed` when it moves
   void setSteps(int small, int large);
+  // A bar whose change runs an animation does not follow the thumb: a drag
+  // raises one change, when the thumb is released.
+  void setTracking(bool tracking);
   QScrollBar* bar() const { return bar_; }
 
  signals:
@@ -106,6 +109,7 @@ class ScrollBar : public QWidget {
 
  protected:
   void resizeEvent(QResizeEvent*) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   bool backwards() const { return min_ > max_; }
@@ -127,6 +131,7 @@ class Button : public QPushButton {
  protected:
   // A solid face in the button's colour with a raised bevel, sunken while pressed.
   void paintEvent(QPaintEvent*) override;
+  void keyPressEvent(QKeyEvent* e) override;
 };
 
 class OptionButton : public QRadioButton {

@@ -1,10 +1,13 @@
 #include "shell/form.hpp"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QScreen>
 #include <QScrollBar>
+#include <algorithm>
 #include <cmath>
 #include <stdexcept>
 
@@ -30,8 +33,8 @@ struct HandlerScope {
     Pacer::beginHandler();
   }
   ~HandlerScope() {
-    --depth;
     Pacer::endHandler();
+    --depth;
   }
 };
 
@@ -45,6 +48,7 @@ Form::Form(App& app, const QString& name, int widthTwips, int heightTwips, Color
   resize(initial_);
   setColors(this, back, std::nullopt);
   setCaptionFromTexts();
+  connect(qApp, &QApplication::focusChanged, this, &Form::focusLost);
 }
 
 QString Form::tx(const QString& key) const { return textTable(edition_).value(key); }
@@ -204,6 +208,28 @@ void Form::setTabOrder(const QStringList& names) {
   }
 }
 
+void Form::setFocusHome(const QStringList& buttons) { focusHome_ = buttons; }
+
+void Form::focusLost(QWidget* old, QWidget* now) {
+  // Qt hands the focus of a hidden control to the next one in tab order,
+  // which may be a read-out field, shown with its text selected. The window's
+  // first drawing button is where a keyboard user expects to go on.
+  if (!old || !isVisible() || !isAncestorOf(old) || old->isVisible()) return;
+  if (now && !isAncestorOf(now)) return;
+  auto usable = [](QWidget* w) { return w && w->isVisible() && w->isEnabled(); };
+  QWidget* home = nullptr;
+  for (const QString& n : focusHome_)
+    if (has(n) && usable(&control(n))) {
+      home = &control(n);
+      break;
+    }
+  for (const QString& n : tabOrder_) {
+    if (home) break;
+    if (has(n) && qobject_cast<Button*>(&control(n)) && usable(&control(n))) home = &control(n);
+  }
+  if (home && home != now) home->setFocus(Qt::OtherFocusReason);
+}
+
 QWidget& Form::control(const QString& name) const {
   QWidget* w = controls_.value(name);
   if (!w) throw std::logic_error("no control " + name.toStdString() + " in " + objectName().toStdString());
@@ -242,19 +268,23 @@ void Form::onChange(const QString& name, std::function<void()> handler) {
   QWidget& w = control(name);
   auto call = [this, handler] { run(handler); };
   if (auto* t = qobject_cast<TextField*>(&w))
-    connect(t, &TextField::changed, this, [this, handler] { run(handler, true); });
+    connect(t, &TextField::changed, this, [this, handler, t] { run(handler, true, t); });
   else if (auto* s = qobject_cast<ScrollBar*>(&w))
     connect(s, &ScrollBar::changed, this, call);
   else
     throw std::logic_error("control " + name.toStdString() + " has no change");
 }
 
-void Form::run(const std::function<void()>& handler, bool quiet) {
+void Form::run(const std::function<void()>& handler, bool quiet, const TextField* source) {
   if (app_.quitting()) return;
   HandlerScope scope(running_);
   try {
     handler();
+    if (source) unreadable_.remove(source);
+    // A run that went through makes an earlier message stale.
+    if (!quiet && box_) box_->hide();
   } catch (const ConversionError& e) {
+    if (source && e.field == source) unreadable_.insert(source);
     QString msg;
     if (e.outOfRange)
       msg = tx(QStringLiteral("msg.outOfRange")).arg(e.text);
@@ -286,8 +316,47 @@ void Form::report(const QString& message, const QWidget* field, bool quiet) {
     box_->setWindowModality(Qt::NonModal);
   }
   box_->setText(message);
+  placeMessage(field);
   box_->show();
   box_->raise();
+}
+
+QMessageBox* Form::messageBox() const { return box_ && box_->isVisible() ? box_.data() : nullptr; }
+
+void Form::placeMessage(const QWidget* field) {
+  // The box goes beside the highlighted field, never over it, so that the
+  // value to correct stays in sight; without a field, over the window's middle.
+  box_->adjustSize();
+  const QSize size = box_->size() + QSize(8, 40);  // the frame and its title bar
+  const QScreen* scr = screen();
+  const QRect room = scr ? scr->availableGeometry() : QRect(0, 0, 1 << 14, 1 << 14);
+  auto clamp = [&](QPoint p) {
+    p.setX(std::clamp(p.x(), room.left(), std::max(room.left(), room.right() - size.width())));
+    p.setY(std::clamp(p.y(), room.top(), std::max(room.top(), room.bottom() - size.height())));
+    return p;
+  };
+  if (!field || !field->isVisible()) {
+    const QPoint c = mapToGlobal(rect().center());
+    box_->move(clamp(c - QPoint(size.width() / 2, size.height() / 2)));
+    return;
+  }
+  const QRect f(field->mapToGlobal(QPoint(0, 0)), field->size());
+  const QRect keepClear = f.adjusted(-6, -6, 6, 6);
+  const int gap = 12;
+  const QPoint tries[] = {
+      {f.right() + gap, f.center().y() - size.height() / 2},
+      {f.left() - gap - size.width(), f.center().y() - size.height() / 2},
+      {f.center().x() - size.width() / 2, f.bottom() + gap},
+      {f.center().x() - size.width() / 2, f.top() - gap - size.height()},
+  };
+  for (const QPoint& p : tries) {
+    const QPoint at = clamp(p);
+    if (!QRect(at, size).intersects(keepClear)) {
+      box_->move(at);
+      return;
+    }
+  }
+  box_->move(clamp(tries[0]));
 }
 
 double Form::num(const TextField& f) const {
@@ -323,6 +392,15 @@ QString Form::str(double v) const {
   auto s = numtext::general(v, separator());
   if (!s) throw Overflow{};
   return QString::fromStdString(*s);
+}
+
+void Form::useKept(std::initializer_list<const char*> fields) const {
+  for (const char* name : fields) {
+    const TextField& f = text(QString::fromUtf8(name));
+    if (!unreadable_.contains(&f)) continue;
+    cint(f);  // throws the error the change handler met
+    throw ConversionError{const_cast<TextField*>(&f), f.text(), false};
+  }
 }
 
 void Form::refuse(const QWidget* field, const QString& pt, const QString& es) const {

@@ -3,6 +3,7 @@
 
 #include <QHash>
 #include <QPointer>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
@@ -72,6 +73,9 @@ class Form : public QWidget {
   void setCaptionFromTexts();
   // Focus order; the first name gets the focus when the window opens.
   void setTabOrder(const QStringList& names);
+  // Where the focus goes when the control holding it is hidden: the first of
+  // these buttons that is shown (else the first button shown in tab order).
+  void setFocusHome(const QStringList& buttons);
 
   // Adds a widget of the window's own making (a picture, say) as a control:
   // it is placed at `r` twips inside `parent` (null: the window) and zoomed
@@ -98,8 +102,15 @@ class Form : public QWidget {
   // A field's change handler runs quietly: while the user is still typing
   // ("-" on the way to "-5") a text that is not a number only marks the field,
   // with the message as its tooltip; the next handler that needs the value says so.
-  void run(const std::function<void()>& handler, bool quiet = false);
+  // `source` is the field whose change handler this is: while that handler
+  // cannot read its field, the value it keeps is stale (see useKept).
+  void run(const std::function<void()>& handler, bool quiet = false, const TextField* source = nullptr);
   bool running() const { return running_ > 0; }
+
+  // A click handler is about to use values kept by these fields' change
+  // handlers: while one of the fields cannot be read, its kept value is
+  // stale, and the handler stops as if it had read the field.
+  void useKept(std::initializer_list<const char*> fields) const;
 
   // Reading fields. Each throws ConversionError naming the field.
   double num(const TextField& f) const;
@@ -124,6 +135,8 @@ class Form : public QWidget {
   // The last message shown to the user (empty when none since clearMessage).
   QString lastMessage() const { return lastMessage_; }
   void clearMessage() { lastMessage_.clear(); }
+  // The message box, while one is shown.
+  QMessageBox* messageBox() const;
 
   double zoom() const { return zoom_; }
   QSize initialSize() const { return initial_; }
@@ -141,6 +154,8 @@ class Form : public QWidget {
   };
   void place(const Placed& p);
   void report(const QString& message, const QWidget* field, bool quiet);
+  void placeMessage(const QWidget* field);
+  void focusLost(QWidget* old, QWidget* now);
   QWidget* widgetFor(const Ctl& c, QWidget* parent);
 
   App& app_;
@@ -150,6 +165,8 @@ class Form : public QWidget {
   QHash<QString, QWidget*> controls_;
   std::vector<Placed> placed_;
   QStringList tabOrder_;
+  QStringList focusHome_;
+  QSet<const TextField*> unreadable_;  // fields whose change handler could not read them
   QPointer<QMessageBox> box_;
   QString lastMessage_;
   int running_ = 0;

@@ -1,11 +1,11 @@
 #include "shell/pacer.hpp"
 
-#include <QAbstractEventDispatcher>
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <thread>
 
 #include "shell/errors.hpp"
+#include "shell/input.hpp"
 #include "shell/surface.hpp"
 
 namespace fv {
@@ -21,6 +21,9 @@ constexpr auto kSlice = std::chrono::milliseconds(8);
 constexpr auto kFrame = std::chrono::microseconds(14500);
 // When the clock has fallen this far behind (no handler ran), it starts anew.
 constexpr auto kStale = std::chrono::milliseconds(250);
+// A handler slower than its pauses never gets ahead of real time: the screen
+// still shows its progress at least this often.
+constexpr auto kLongestWithoutFrame = std::chrono::milliseconds(40);
 
 struct State {
   bool instant = false;
@@ -31,7 +34,6 @@ struct State {
   Clock::time_point clock{};
   Clock::time_point lastFrame{};
   bool clockSet = false;
-  bool heldInput = false;  // events were processed while input was held back
 } g;
 
 }  // namespace
@@ -45,6 +47,8 @@ bool Pacer::cancelled() { return g.cancelled; }
 void Pacer::clearCancel() { g.cancelled = false; }
 std::int64_t Pacer::frames() { return g.frames; }
 
+bool Pacer::busy() { return g.depth > 0; }
+
 void Pacer::beginHandler() {
   if (g.depth++ == 0) {
     g.clock = Clock::now();
@@ -53,22 +57,20 @@ void Pacer::beginHandler() {
 }
 
 void Pacer::endHandler() {
-  if (g.depth > 0 && --g.depth == 0) {
-    if (!g.instant && !g.cancelled && g.clockSet) catchUp(true);
+  if (g.depth <= 0) return;
+  // The last part of the pause is still part of the handler: input made
+  // meanwhile (an arrow's repeat, say) waits like the rest.
+  if (g.depth == 1 && !g.instant && !g.cancelled && g.clockSet) catchUp(true);
+  if (--g.depth == 0) {
     g.clockSet = false;
-    // Clicks and keys held back during the handler wait in the window
-    // system's queue; wake the event loop so that it delivers them now
-    // rather than at the next event that happens to come.
-    if (g.heldInput) {
-      g.heldInput = false;
-      if (auto* d = QAbstractEventDispatcher::instance()) d->wakeUp();
-    }
+    // Clicks and keys made during the handler are delivered now, in order.
+    if (auto* hold = InputHold::current()) hold->handlerEnded();
   }
 }
 
 void Pacer::pause(std::int64_t counts) {
   if (g.cancelled) throw Cancelled{};
-  if (counts <= 0) return;
+  if (counts < 0) counts = 0;
   g.total += counts;
   if (g.instant) return;
   const auto now = Clock::now();
@@ -77,19 +79,17 @@ void Pacer::pause(std::int64_t counts) {
     g.clockSet = true;
   }
   g.clock += std::chrono::duration_cast<Clock::duration>(kCountDuration * counts);
-  if (g.clock - now >= kSlice) catchUp(false);
+  if (g.clock - now >= kSlice)
+    catchUp(false);
+  else if (now - g.lastFrame >= kLongestWithoutFrame)
+    showFrame();
   if (g.cancelled) throw Cancelled{};
 }
 
 void Pacer::catchUp(bool final) {
   // Let the screen show what was drawn; user input waits for the handler.
-  const auto start = Clock::now();
-  if (final || start - g.lastFrame >= kFrame) {
-    g.heldInput = true;
-    g.lastFrame = start;
-    Surface::showAll();
-    if (QCoreApplication::instance()) QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    ++g.frames;
+  if (final || Clock::now() - g.lastFrame >= kFrame) {
+    showFrame();
     if (g.cancelled) return;
   }
   // Sleep in frame-sized slices so that a very long pause still checks for
@@ -100,11 +100,19 @@ void Pacer::catchUp(bool final) {
     auto left = g.clock - now;
     std::this_thread::sleep_for(std::min<Clock::duration>(left, std::chrono::milliseconds(50)));
     if (left > std::chrono::milliseconds(50) && QCoreApplication::instance()) {
-      QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+      QCoreApplication::processEvents();
       if (g.cancelled) return;
     }
   }
-  if (final && QCoreApplication::instance()) QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+  if (final && QCoreApplication::instance()) QCoreApplication::processEvents();
+}
+
+void Pacer::showFrame() {
+  // Input is delivered to the input hold, which keeps it for after the handler.
+  g.lastFrame = Clock::now();
+  Surface::showAll();
+  if (QCoreApplication::instance()) QCoreApplication::processEvents();
+  ++g.frames;
 }
 
 }  // namespace fv

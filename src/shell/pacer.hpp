@@ -2,7 +2,7 @@
 // count; the pacer turns the counts into a virtual clock (kCountDuration per
 // count) and lets the screen catch up once the clock runs a frame ahead:
 // it paints what was drawn, then sleeps until real time reaches the clock.
-// Clicks and keys made meanwhile wait and are delivered after the handler.
+// Clicks and keys made meanwhile are held (InputHold) and delivered after the handler.
 #pragma once
 
 #include <chrono>
@@ -31,6 +31,8 @@ class Pacer {
   // the end the last part of the pause is waited for and shown.
   static void beginHandler();
   static void endHandler();
+  // A handler is running.
+  static bool busy();
 
   // The program is quitting: the next pause throws Cancelled.
   static void cancel();
@@ -42,6 +44,7 @@ class Pacer {
 
  private:
   static void catchUp(bool final);
+  static void showFrame();
 };
 
 }  // namespace fv

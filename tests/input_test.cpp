@@ -1,0 +1,157 @@
+// Input as a desktop user makes it: drags and keys on a scroll bar whose
+// change animates, clicks and keys made while an animation runs, Enter on a
+// button, the focus after a button hides itself, and the messages.
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QScrollBar>
+#include <QStyleOptionSlider>
+#include <QTimer>
+
+#include "support/testing.hpp"
+
+namespace fv {
+namespace {
+
+using testing::click;
+using testing::Program;
+using testing::type;
+
+// The generation window with its phase-angle bar shown, counting the bar's
+// changes and those that came while a run was going on.
+struct Angle {
+  explicit Angle(Edition e = Edition::PT) : p(e), f(p.open(QStringLiteral("Geração"))) {
+    click(f, "go");
+    click(f, "geração");
+    bar = f.scroll("HScroll1").bar();
+    QObject::connect(&f.scroll("HScroll1"), &ScrollBar::changed, [this] {
+      ++changes;
+      overlapping += f.running() ? 1 : 0;
+    });
+  }
+  QPoint inWindow(QPoint p) const { return bar->mapTo(&f, p); }
+  QPoint thumb() const {
+    QStyleOptionSlider opt;
+    opt.initFrom(bar);
+    opt.subControls = QStyle::SC_All;
+    opt.orientation = bar->orientation();
+    opt.minimum = bar->minimum();
+    opt.maximum = bar->maximum();
+    opt.sliderPosition = opt.sliderValue = bar->value();
+    opt.singleStep = bar->singleStep();
+    opt.pageStep = bar->pageStep();
+    return bar->style()->subControlRect(QStyle::CC_ScrollBar, &opt, QStyle::SC_ScrollBarSlider, bar).center();
+  }
+  Program p;
+  Form& f;
+  QScrollBar* bar;
+  int changes = 0, overlapping = 0;
+};
+
+TEST(Input, DraggingTheAngleRaisesOneChangeAtRelease) {
+  Angle a;
+  QWindow* win = a.f.windowHandle();
+  const QPoint from = a.thumb();
+  QTest::mousePress(win, Qt::LeftButton, {}, a.inWindow(from));
+  for (int dx = 10; dx <= 120; dx += 10) QTest::mouseMove(win, a.inWindow(from + QPoint(dx, 0)));
+  EXPECT_EQ(a.changes, 0) << "a drag runs nothing before the thumb is released";
+  EXPECT_GT(a.bar->sliderPosition(), 0);
+  QTest::mouseRelease(win, Qt::LeftButton, {}, a.inWindow(from + QPoint(120, 0)));
+  EXPECT_EQ(a.changes, 1);
+  EXPECT_EQ(a.f.scroll("HScroll1").value(), a.bar->sliderPosition());
+  EXPECT_EQ(Pacer::totalCount() % (631LL * 10000), 0);
+}
+
+// Keys pressed while a run goes on each make one step and one run
+// afterwards, in order; the focus stays on the bar.
+TEST(Input, KeysDuringARunAreHandledAfterwardsInOrder) {
+  Angle a;
+  a.bar->setFocus();
+  QWindow* win = a.f.windowHandle();
+  Pacer::setInstant(false);
+  QTimer::singleShot(100, [&] {
+    for (int i = 0; i < 3; ++i) QTest::keyClick(win, Qt::Key_Left);
+  });
+  QTest::keyClick(win, Qt::Key_End);
+  for (int i = 0; i < 500 && a.changes < 4; ++i) QTest::qWait(20);
+  Pacer::setInstant(true);
+  EXPECT_EQ(a.f.scroll("HScroll1").value(), 97);
+  EXPECT_EQ(a.overlapping, 0);
+  EXPECT_EQ(a.f.focusWidget(), a.bar);
+}
+
+// A click made during Fase 1 where Fase 2 appears only at its end does not
+// run Fase 2.
+TEST(Input, AClickDuringARunReachesOnlyWhatWasThere) {
+  Program p(Edition::PT);
+  Form& f = p.open("simula1");
+  QWidget& fase2 = f.control("Command2");
+  const QPoint spot = fase2.mapTo(&f, fase2.rect().center());
+  Pacer::setInstant(false);
+  QTimer::singleShot(200, [&] { QTest::mouseClick(f.windowHandle(), Qt::LeftButton, {}, spot); });
+  click(f, "fase01");
+  QTest::qWait(300);
+  Pacer::setInstant(true);
+  EXPECT_TRUE(fase2.isVisible());
+  EXPECT_EQ(Pacer::totalCount(), 138 * 200000) << "only Fase 1 ran";
+}
+
+TEST(Input, EnterAndSpacePressTheFocusedButton) {
+  for (Edition e : {Edition::PT, Edition::ES}) {
+    Program p(e);
+    EXPECT_EQ(p.app.menu().focusWidget(), &p.app.menu().control("Command4"));
+    Form& f = p.open("Senoide");
+    Button& fundamental = f.button("Fundamental");
+    fundamental.setFocus();
+    QTest::keyClick(&fundamental, Qt::Key_Return);
+    EXPECT_EQ(Pacer::totalCount(), 629LL * (200000 + 11000));
+    QTest::keyClick(&fundamental, Qt::Key_Space);
+    QTest::keyClick(&fundamental, Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(Pacer::totalCount(), 3 * 629LL * (200000 + 11000));
+  }
+}
+
+TEST(Input, FocusAfterResetGoesToTheFirstDrawingButton) {
+  Program p(Edition::PT);
+  Form& f = p.open("Senoide");
+  QApplication::setActiveWindow(&f);
+  click(f, "Fundamental");
+  click(f, "resultante1");
+  f.button("reset").setFocus();
+  click(f, "reset");
+  EXPECT_EQ(f.focusWidget(), &f.button("Fundamental"));
+  for (QLineEdit* e : f.findChildren<QLineEdit*>()) EXPECT_FALSE(e->hasSelectedText()) << e->parent()->objectName().toStdString();
+}
+
+// A refused field: the message stands beside it and goes once a run goes
+// through; a value kept from an earlier text is not used while the field
+// cannot be read.
+TEST(Input, MessagesBesideTheFieldAndStaleValuesRefused) {
+  Program p(Edition::ES);
+  Form& f = p.open("Senoide");
+  type(f, "Text8", "abc");
+  click(f, "Fundamental");
+  QMessageBox* box = f.messageBox();
+  ASSERT_NE(box, nullptr);
+  const QWidget& field = f.text("Text8");
+  EXPECT_FALSE(box->frameGeometry().intersects(QRect(field.mapToGlobal(QPoint(0, 0)), field.size())));
+  type(f, "Text8", "abd");
+  click(f, "Fundamental");
+  EXPECT_EQ(f.findChildren<QMessageBox*>().size(), 1) << "one box per window";
+  type(f, "Text8", "30");
+  click(f, "Fundamental");
+  EXPECT_EQ(f.messageBox(), nullptr);
+
+  type(f, "Text20", "90");
+  type(f, "Text20", "abc");
+  const auto before = f.surface("Picture1").ops().size();
+  click(f, "terceira");
+  EXPECT_TRUE(f.text("Text20").highlighted());
+  EXPECT_NE(f.messageBox(), nullptr);
+  EXPECT_EQ(f.surface("Picture1").ops().size(), before) << "nothing drawn with the stale 90";
+  type(f, "Text20", "45");
+  click(f, "terceira");
+  EXPECT_GT(f.surface("Picture1").ops().size(), before);
+}
+
+}  // namespace
+}  // namespace fv
