@@ -153,5 +153,35 @@ TEST(Input, MessagesBesideTheFieldAndStaleValuesRefused) {
   EXPECT_GT(f.surface("Picture1").ops().size(), before);
 }
 
+// Esc during the fundamental's 2.5 s finishes it at once, with the drawing
+// and read-outs of a run at its pace; F11 goes full screen and back.
+TEST(Input, EscapeFinishesNowAndF11TogglesFullScreen) {
+  Program paced(Edition::PT);
+  Form& f = paced.open("Senoide");
+  Pacer::setInstant(false);
+  QTimer::singleShot(200, [&] { QTest::keyClick(f.windowHandle(), Qt::Key_Escape); });
+  const auto frames = Pacer::frames();
+  click(f, "Fundamental");
+  Pacer::setInstant(true);
+  // About 170 frames at its pace; Esc came after a dozen.
+  EXPECT_LT(Pacer::frames() - frames, 100) << "the animation was not finished at once";
+
+  Program instant(Edition::PT);
+  Form& g = instant.open("Senoide");
+  click(g, "Fundamental");
+  EXPECT_EQ(f.text("Text15").text(), g.text("Text15").text());
+  for (const char* s : {"Picture1", "Picture2"}) {
+    const auto &a = f.surface(s).ops(), &b = g.surface(s).ops();
+    ASSERT_EQ(a.size(), b.size()) << s;
+    for (size_t i = 0; i < a.size(); ++i) ASSERT_EQ(a[i].y1, b[i].y1) << s << " op " << i;
+  }
+
+  QApplication::setActiveWindow(&g);
+  QTest::keyClick(g.windowHandle(), Qt::Key_F11);
+  EXPECT_TRUE(g.isFullScreen());
+  QTest::keyClick(g.windowHandle(), Qt::Key_Escape);
+  EXPECT_FALSE(g.isFullScreen());
+}
+
 }  // namespace
 }  // namespace fv

@@ -7,6 +7,7 @@
 #include <QStyleFactory>
 
 #include "shell/form.hpp"
+#include "shell/help.hpp"
 #include "shell/input.hpp"
 #include "shell/menu.hpp"
 #include "shell/pacer.hpp"
@@ -22,6 +23,8 @@ QChar g_separator;  // null: the locale's
 }
 
 App::App(Edition edition) : edition_(edition), hold_(std::make_unique<InputHold>()) {
+  // Esc during an animation finishes it at once.
+  hold_->onEscape = [] { Pacer::finishNow(); };
   onQuit = [] { QCoreApplication::exit(0); };
   Pacer::clearCancel();
 }
@@ -45,6 +48,7 @@ void App::registerWindow(const QString& name, Factory factory) { factories_[name
 
 void App::start() {
   menu_ = std::make_unique<Analise>(*this);
+  installHelp(*this);  // F1 in any window opens its explanation page
   menu_->show();
   menu_->raise();
   menu_->activateWindow();

@@ -6,6 +6,7 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QScreen>
+#include <QShortcut>
 #include <QScrollBar>
 #include <algorithm>
 #include <cmath>
@@ -49,6 +50,25 @@ Form::Form(App& app, const QString& name, int widthTwips, int heightTwips, Color
   setColors(this, back, std::nullopt);
   setCaptionFromTexts();
   connect(qApp, &QApplication::focusChanged, this, &Form::focusLost);
+
+  // F11 shows the window full screen for a projector (everything zooms with
+  // it) and back; Esc leaves full screen, or finishes a running animation.
+  auto* full = new QShortcut(QKeySequence(Qt::Key_F11), this);
+  connect(full, &QShortcut::activated, this, [this] { setFullScreen(!isFullScreen()); });
+  escape_ = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+  escape_->setEnabled(false);
+  connect(escape_, &QShortcut::activated, this, [this] {
+    if (Pacer::busy())
+      Pacer::finishNow();
+    else
+      setFullScreen(false);
+  });
+}
+
+void Form::setFullScreen(bool on) {
+  if (on == isFullScreen()) return;
+  setWindowState(on ? (windowState() | Qt::WindowFullScreen) : (windowState() & ~Qt::WindowFullScreen));
+  escape_->setEnabled(on);
 }
 
 QString Form::tx(const QString& key) const { return textTable(edition_).value(key); }

@@ -19,6 +19,7 @@
 #include "shell/surface.hpp"
 
 class QMessageBox;
+class QShortcut;
 
 namespace fv {
 
@@ -138,6 +139,9 @@ class Form : public QWidget {
   // The message box, while one is shown.
   QMessageBox* messageBox() const;
 
+  // Full screen (F11) and back (F11 or Esc).
+  void setFullScreen(bool on);
+
   double zoom() const { return zoom_; }
   QSize initialSize() const { return initial_; }
 
@@ -168,6 +172,7 @@ class Form : public QWidget {
   QStringList focusHome_;
   QSet<const TextField*> unreadable_;  // fields whose change handler could not read them
   QPointer<QMessageBox> box_;
+  QShortcut* escape_ = nullptr;
   QString lastMessage_;
   int running_ = 0;
 };

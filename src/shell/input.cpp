@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 
+#include "shell/form.hpp"
 #include "shell/pacer.hpp"
 
 namespace fv {
@@ -48,6 +49,9 @@ bool InputHold::eventFilter(QObject* watched, QEvent* e) {
   // is delivered from here, passes.
   if (!isInput(type) || !e->spontaneous() || !watched->isWidgetType()) return false;
   auto* w = static_cast<QWidget*>(watched);
+  // Only the program's windows wait for a handler; the help and message
+  // windows stay usable while an animation runs.
+  if (!qobject_cast<Form*>(w->window())) return false;
   if (type == QEvent::MouseMove && buttonsUp(e)) return false;  // hovering changes nothing
   if (type == QEvent::Close && !w->isWindow()) return false;
 

@@ -34,6 +34,7 @@ struct State {
   Clock::time_point clock{};
   Clock::time_point lastFrame{};
   bool clockSet = false;
+  bool finishing = false;  // the running handler skips its pauses
 } g;
 
 }  // namespace
@@ -48,6 +49,10 @@ void Pacer::clearCancel() { g.cancelled = false; }
 std::int64_t Pacer::frames() { return g.frames; }
 
 bool Pacer::busy() { return g.depth > 0; }
+void Pacer::finishNow() {
+  if (g.depth > 0) g.finishing = true;
+}
+bool Pacer::finishing() { return g.finishing; }
 
 void Pacer::beginHandler() {
   if (g.depth++ == 0) {
@@ -60,9 +65,10 @@ void Pacer::endHandler() {
   if (g.depth <= 0) return;
   // The last part of the pause is still part of the handler: input made
   // meanwhile (an arrow's repeat, say) waits like the rest.
-  if (g.depth == 1 && !g.instant && !g.cancelled && g.clockSet) catchUp(true);
+  if (g.depth == 1 && !g.instant && !g.cancelled && !g.finishing && g.clockSet) catchUp(true);
   if (--g.depth == 0) {
     g.clockSet = false;
+    g.finishing = false;
     // Clicks and keys made during the handler are delivered now, in order.
     if (auto* hold = InputHold::current()) hold->handlerEnded();
   }
@@ -74,6 +80,10 @@ void Pacer::pause(std::int64_t counts) {
   g.total += counts;
   if (g.instant) return;
   const auto now = Clock::now();
+  if (g.finishing) {
+    if (now - g.lastFrame >= kLongestWithoutFrame) showFrame();
+    return;
+  }
   if (!g.clockSet || g.clock < now - kStale) {
     g.clock = now;
     g.clockSet = true;
@@ -90,7 +100,7 @@ void Pacer::catchUp(bool final) {
   // Let the screen show what was drawn; user input waits for the handler.
   if (final || Clock::now() - g.lastFrame >= kFrame) {
     showFrame();
-    if (g.cancelled) return;
+    if (g.cancelled || g.finishing) return;
   }
   // Sleep in frame-sized slices so that a very long pause still checks for
   // a quit request from time to time.
@@ -101,7 +111,7 @@ void Pacer::catchUp(bool final) {
     std::this_thread::sleep_for(std::min<Clock::duration>(left, std::chrono::milliseconds(50)));
     if (left > std::chrono::milliseconds(50) && QCoreApplication::instance()) {
       QCoreApplication::processEvents();
-      if (g.cancelled) return;
+      if (g.cancelled || g.finishing) return;
     }
   }
   if (final && QCoreApplication::instance()) QCoreApplication::processEvents();

@@ -34,6 +34,11 @@ class Pacer {
   // A handler is running.
   static bool busy();
 
+  // Finish now: the running handler goes on to its end without pausing (its
+  // drawing and read-outs are those of a paced run). Nothing when none runs.
+  static void finishNow();
+  static bool finishing();
+
   // The program is quitting: the next pause throws Cancelled.
   static void cancel();
   static bool cancelled();
