@@ -1,4 +1,5 @@
-# Installation on a freedesktop desktop (programs, menu entries, icon), and
+# Installation on a freedesktop desktop (programs, menu entries, icon,
+# AppStream metadata, manual pages), and
 # the Debian package made from it: `cpack -G DEB` in the build folder.
 include(GNUInstallDirs)
 
@@ -15,6 +16,25 @@ install(TARGETS fervano-pt fervano-es RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR
 install(FILES ${FERVANO_PACKAGING}/fervano-pt.desktop ${FERVANO_PACKAGING}/fervano-es.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${FERVANO_ICON_SVG} DESTINATION ${FERVANO_ICONS_DIR}/scalable/apps)
+install(FILES ${FERVANO_PACKAGING}/org.example.fervano.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+
+# Manual pages, one for each program in its edition's language, compressed
+# as Debian keeps them (gzip -n: the same bytes at every build).
+set(mans "")
+foreach(ed pt es)
+  set(man ${CMAKE_BINARY_DIR}/man/fervano-${ed}.1.gz)
+  add_custom_command(
+    OUTPUT ${man}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/man
+    COMMAND gzip -9 -n -c ${FERVANO_PACKAGING}/fervano-${ed}.1 > ${man}
+    DEPENDS ${FERVANO_PACKAGING}/fervano-${ed}.1
+    COMMENT "Compressing the manual page of fervano-${ed}")
+  list(APPEND mans ${man})
+  install(FILES ${man} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+endforeach()
+add_custom_target(fervano-man ALL DEPENDS ${mans})
+add_dependencies(fervano-pt fervano-man)
+add_dependencies(fervano-es fervano-man)
 
 # The PNG sizes of the icon are rendered from the SVG with rsvg-convert
 # (Debian package librsvg2-bin), together with the programs.

@@ -9,7 +9,7 @@ FERVANO_PACKAGES=(
   libgtest-dev
   fonts-liberation2 fonts-urw-base35
   xvfb xauth xdotool x11-utils imagemagick
-  desktop-file-utils dpkg-dev file librsvg2-bin
+  desktop-file-utils appstream dpkg-dev file librsvg2-bin
 )
 
 # Prints the packages of the list that are not installed, one a line.

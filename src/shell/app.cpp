@@ -5,7 +5,9 @@
 #include <QIcon>
 #include <QLocale>
 #include <QStyleFactory>
+#include <cstdio>
 
+#include "shell/cmdline.hpp"
 #include "shell/form.hpp"
 #include "shell/help.hpp"
 #include "shell/input.hpp"
@@ -103,6 +105,13 @@ void App::quit() {
 }
 
 int runProgram(int argc, char** argv, Edition edition) {
+  // --help and --version answer before any display is opened.
+  const CommandLine cmd = readCommandLine({argv + (argc > 0 ? 1 : 0), argv + argc}, edition, FERVANO_VERSION);
+  if (!cmd.run) {
+    std::fputs(cmd.out.c_str(), stdout);
+    std::fputs(cmd.err.c_str(), stderr);
+    return cmd.exitCode;
+  }
   QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
   QApplication qapp(argc, argv);
   QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));

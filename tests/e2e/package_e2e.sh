@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # The Debian package: built with CPack from the build folder, unpacked into a
 # scratch root (the machine's own packages are never touched), it holds both
-# programs, valid menu entries and the icon, depends on Qt and the layout
-# fonts, and both unpacked programs start with the 918 x 734 menu, their icon
-# and the window class their menu entry names.
+# programs, valid menu entries, valid AppStream metadata that names them, the
+# icon and a manual page for each program, depends on Qt and the layout fonts;
+# both unpacked programs answer --help and --version in their language without
+# a display, and start with the 918 x 734 menu, their icon and the window class
+# their menu entry names.
 source "$(dirname "$0")/lib.sh"
 e2e_start "$1"
 
@@ -61,6 +63,41 @@ for size in 16 32 48 64 128 256; do
   png="$icons/${size}x${size}/apps/fervano.png"
   file -b "$png" 2>/dev/null | grep -q "PNG image data, $size x $size" || fail "icon ${size}x${size}: $(file -b "$png")"
 done
+
+# AppStream metadata: valid (offline: the home page cannot be reached from
+# here, and an unreachable address would count against it), one entry for
+# each program, and the release of the package.
+metainfo="$ROOT/usr/share/metainfo/org.example.fervano.metainfo.xml"
+[ -f "$metainfo" ] || fail "AppStream metadata missing"
+appstreamcli validate-tree --no-net "$ROOT" >"$WORK/appstream.log" 2>&1 ||
+  { cat "$WORK/appstream.log" >&2; fail "AppStream metadata is not valid"; }
+launchables=$(sed -n 's:.*<launchable type="desktop-id">\(.*\)</launchable>.*:\1:p' "$metainfo" | sort | xargs)
+[ "$launchables" = "fervano-es.desktop fervano-pt.desktop" ] || fail "metadata launches: $launchables"
+grep -q "<release version=\"$version\"" "$metainfo" || fail "metadata has no release $version"
+
+# Manual pages, and what the programs say without a display.
+for ed in pt es; do
+  man="$ROOT/usr/share/man/man1/fervano-$ed.1.gz"
+  [ -f "$man" ] || fail "manual page of fervano-$ed missing"
+  zcat "$man" | grep -q "^fervano-$ed \\\\- " || fail "manual page of fervano-$ed has no NAME line"
+done
+zcat "$ROOT/usr/share/man/man1/fervano-pt.1.gz" | grep -q '^\.SH OPÇÕES' || fail "Portuguese manual page"
+zcat "$ROOT/usr/share/man/man1/fervano-es.1.gz" | grep -q '^\.SH OPCIONES' || fail "Spanish manual page"
+(
+  unset DISPLAY
+  out=$("$ROOT/usr/bin/fervano-pt" --help) || fail "fervano-pt --help exited $?"
+  grep -q '^Uso: fervano-pt \[opções\]$' <<<"$out" || fail "fervano-pt --help: $out"
+  out=$("$ROOT/usr/bin/fervano-es" -h) || fail "fervano-es -h exited $?"
+  grep -q '^Uso: fervano-es \[opciones\]$' <<<"$out" || fail "fervano-es -h: $out"
+  out=$("$ROOT/usr/bin/fervano-pt" --version) || fail "fervano-pt --version exited $?"
+  [ "$out" = "fervano-pt (FERVANO, edição em português) $version" ] || fail "fervano-pt --version: $out"
+  out=$("$ROOT/usr/bin/fervano-es" --version) || fail "fervano-es --version exited $?"
+  [ "$out" = "fervano-es (FERVANO, edición en español) $version" ] || fail "fervano-es --version: $out"
+  rc=0
+  "$ROOT/usr/bin/fervano-es" --ayuda >/dev/null 2>"$WORK/unknown.log" || rc=$?
+  [ "$rc" = 2 ] && grep -q 'argumento no reconocido' "$WORK/unknown.log" ||
+    fail "fervano-es --ayuda: exit $rc, $(cat "$WORK/unknown.log")"
+)
 
 # The unpacked programs start.
 for ed in pt es; do
