@@ -2,6 +2,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QScrollBar>
+#include <limits>
 
 #include "shell/errors.hpp"
 #include "support/testing.hpp"
@@ -84,6 +85,24 @@ TEST_F(FormTest, ProgramWritesShowOnceTheEventLoopRuns) {
   fv::testing::type(*probe, "Text1", "7");
   EXPECT_EQ(t.text(), "7");
   EXPECT_FALSE(t.programWritten());
+}
+
+// A number written into a field reads back as its pattern writes it, shows
+// on screen at the next frame, and still raises a change where one is handled.
+TEST_F(FormTest, NumbersWrittenIntoFieldsReadAndShowAsFormatted) {
+  TextField& quiet = probe->text("Text2");
+  probe->writeNumber(quiet, 12.34, "###.#");
+  EXPECT_EQ(quiet.text(), "12.3");
+  probe->writeNumber(quiet, 0.04, "###.#");
+  QCoreApplication::sendPostedEvents();
+  EXPECT_EQ(quiet.lineEdit()->text(), ".");
+  fv::testing::type(*probe, "Text2", "7");
+  EXPECT_EQ(quiet.text(), "7");
+
+  probe->writeNumber(probe->text("Text1"), 5, "0.0");
+  EXPECT_EQ(probe->changes, 1);
+  EXPECT_EQ(probe->text("Text1").text(), "5.0");
+  EXPECT_THROW(probe->writeNumber(quiet, std::numeric_limits<double>::infinity(), "###.#"), Overflow);
 }
 
 TEST_F(FormTest, BackwardScrollBarRunsFromMinAtTheTop) {

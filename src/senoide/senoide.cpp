@@ -350,7 +350,7 @@ void Senoide::resultante1_Click() {
     const double Isum = 5 * iF + 5 * i2 + 5 * i3 + 5 * iI + 5 * iN;
     const double Iw = 10 * iF + 2 * i2 + 3 * i3 + 1.5 * iI + n * iN;
     S = S + std::fabs(Iw * Vsum);
-    text("Text39").setText(fmt(S / 1000000, "###.#"));
+    writeNumber(text("Text39"), S / 1000000, "###.#");
     p3.pset(x, y0 + Vsum, kBlue);
     p3.pset(x, y0 + 5 * Isum, kRed);
     x = x + 6.0 / 10;

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMetaMethod>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QScrollBar>
@@ -10,6 +11,7 @@
 #include <QStyleOptionFrame>
 
 #include "shell/fonts.hpp"
+#include "shell/numtext.hpp"
 #include "shell/pacer.hpp"
 
 namespace fv {
@@ -96,7 +98,38 @@ void TextField::fit() {
   if (editor()->font() != f) editor()->setFont(f);
 }
 
+QString TextField::text() const {
+  if (number_) const_cast<TextField*>(this)->resolve();
+  return text_;
+}
+
+void TextField::setNumber(double value, const char* pattern, char sep) {
+  if (isSignalConnected(QMetaMethod::fromSignal(&TextField::changed))) {
+    const auto t = numtext::format(value, pattern, sep);
+    setText(t ? QString::fromStdString(*t) : QString());
+    return;
+  }
+  number_ = Number{value, pattern, sep};
+  programWritten_ = true;
+  stale_ = true;
+  if (!syncPosted_) {
+    syncPosted_ = true;
+    QCoreApplication::postEvent(this, new QEvent(kSyncEvent));
+  }
+}
+
+void TextField::resolve() {
+  const Number n = *number_;
+  number_.reset();
+  const auto t = numtext::format(n.value, n.pattern, n.sep);
+  const QString now = t ? QString::fromStdString(*t) : QString();
+  if (now == text_) return;
+  text_ = now;
+  if (highlighted_) setHighlighted(false);
+}
+
 void TextField::setText(const QString& text) {
+  number_.reset();
   QString t = text;
   if (plain_) {
     t.replace(QLatin1String("\r\n"), QLatin1String("\n"));
@@ -127,6 +160,7 @@ bool TextField::event(QEvent* e) {
 }
 
 void TextField::syncEditor() {
+  if (number_) resolve();
   if (!stale_) return;
   stale_ = false;
   writing_ = true;
@@ -147,6 +181,7 @@ void TextField::syncEditor() {
 
 void TextField::editorChanged(bool byProgram) {
   if (byProgram) return;  // the editor catching up with text_
+  number_.reset();  // what the user typed replaces it
   QString now = line_ ? line_->text() : plain_->toPlainText();
   if (plain_) now.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
   stale_ = false;  // what the user typed is the latest text

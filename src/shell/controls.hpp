@@ -31,8 +31,12 @@ class TextField : public QWidget {
  public:
   explicit TextField(bool multiline, QWidget* parent = nullptr);
 
-  QString text() const { return text_; }
+  QString text() const;
   void setText(const QString& text);  // a write by the program
+  // A number written by the program with a pattern (valid, value finite).
+  // When nothing listens to the field's changes, the text is made only when
+  // it is read or shown: once a frame, however often an animation writes it.
+  void setNumber(double value, const char* pattern, char sep);
   // True when the text was last written by the program (not typed).
   bool programWritten() const { return programWritten_; }
 
@@ -41,10 +45,10 @@ class TextField : public QWidget {
   void setForeColor(Color c);
   Color foreColor() const { return fore_; }
   void setAlignment(Align a);
-  // The font of the field; a single-line text wider than the field is shown
-  // in a narrowed cut of it.
+  // The font of the field; a text whose lines are wider than the field is
+  // shown in a narrowed cut of it.
   void setBaseFont(const QFont& font);
-  // Pixels available to the text of a single-line field.
+  // Pixels available to a line of the field's text.
   int textRoom() const;
   void setBorder(bool border);
   bool multiline() const { return plain_ != nullptr; }
@@ -72,9 +76,18 @@ class TextField : public QWidget {
   static constexpr QEvent::Type kSyncEvent = QEvent::Type(QEvent::User + 72);
   void applyColors();
 
+  // Makes the text of a number written with setNumber.
+  void resolve();
+
   QLineEdit* line_ = nullptr;
   QPlainTextEdit* plain_ = nullptr;
   QString text_;
+  struct Number {
+    double value;
+    const char* pattern;
+    char sep;
+  };
+  std::optional<Number> number_;  // written, its text not made yet
   bool programWritten_ = true;
   bool writing_ = false;
   bool stale_ = false;  // the editor does not show text_ yet

@@ -408,6 +408,14 @@ QString Form::fmt(double v, const char* pattern) const {
   return QString::fromStdString(*s);
 }
 
+void Form::writeNumber(TextField& f, double v, const char* pattern) const {
+  if (!std::isfinite(v) || !numtext::validPattern(pattern)) {
+    f.setText(fmt(v, pattern));  // throws Overflow as fmt does
+    return;
+  }
+  f.setNumber(v, pattern, separator());
+}
+
 QString Form::str(double v) const {
   auto s = numtext::general(v, separator());
   if (!s) throw Overflow{};

@@ -125,6 +125,9 @@ class Form : public QWidget {
   // Writing numbers: with a pattern, or the general conversion. A result that
   // is not finite throws Overflow.
   QString fmt(double v, const char* pattern) const;
+  // Writes fmt(v, pattern) into a field; an animation that writes a field
+  // at every point pays for its text once a frame.
+  void writeNumber(TextField& f, double v, const char* pattern) const;
   QString str(double v) const;
 
   // Stops the handler with a message in the edition's language.
