@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QScreen>
@@ -16,6 +17,7 @@
 #include "shell/errors.hpp"
 #include "shell/numtext.hpp"
 #include "shell/pacer.hpp"
+#include "shell/pictures.hpp"
 #include "texts/texts.hpp"
 
 namespace fv {
@@ -140,6 +142,10 @@ QWidget* Form::widgetFor(const Ctl& c, QWidget* parent) {
       auto* s = new Surface(parent);
       s->setBackColor(back.value_or(RGB(255, 255, 255)));
       s->setForeColor(fore.value_or(RGB(0, 0, 0)));
+      // A right click offers pictures of the drawing.
+      s->setContextMenuPolicy(Qt::CustomContextMenu);
+      connect(s, &QWidget::customContextMenuRequested, this,
+              [this, s](const QPoint& at) { pictureMenu(*this, *s)->popup(s->mapToGlobal(at)); });
       return s;
     }
   }

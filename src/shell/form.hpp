@@ -136,6 +136,9 @@ class Form : public QWidget {
   // The edition's text for a key of the text table.
   QString tx(const QString& key) const;
 
+  // Shows a message in the window's message box (one box per window).
+  void showMessage(const QString& message) { report(message, nullptr, false); }
+
   // The last message shown to the user (empty when none since clearMessage).
   QString lastMessage() const { return lastMessage_; }
   void clearMessage() { lastMessage_.clear(); }
