@@ -21,7 +21,7 @@ namespace {
 void handlerTime(Form& f, const char* button, const char* surface) {
   const ClickTimes t = timeClicks(f, button, surface, 15);
   std::printf("%-12s handler without pauses (grid + curve): median %.2f ms, max %.2f ms; %zu points listed\n", button,
-              median(t.handler), maxOf(t.handler), f.surface(surface).ops().size());
+              median(t.handler), maxOf(t.handler), f.surface(surface).opCount());
   std::printf("%-12s first paint of the drawing:            median %.2f ms, max %.2f ms\n", button, median(t.paint),
               maxOf(t.paint));
 }

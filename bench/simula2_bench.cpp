@@ -24,7 +24,7 @@ void runs(Form& f, const char* button, const char* current) {
   std::printf(
       "%-8s I = %-5s handler: median %6.2f ms, max %6.2f ms; paint: median %6.2f ms; %zu operations, Text12 %s\n",
       button, current, median(t.handler), maxOf(t.handler), median(t.paint),
-      f.surface(QStringLiteral("Picture2")).ops().size(), qPrintable(f.text(QStringLiteral("Text12")).text()));
+      f.surface(QStringLiteral("Picture2")).opCount(), qPrintable(f.text(QStringLiteral("Text12")).text()));
 }
 
 }  // namespace

@@ -1,5 +1,11 @@
-// Drawing surfaces: what each operation paints and where the current point goes.
+// Drawing surfaces: what each operation paints and where the current point
+// goes; the display list; incremental painting against a fresh rendering.
 #include <QPainter>
+#include <QScreen>
+#include <bit>
+#include <cmath>
+#include <limits>
+#include <random>
 
 #include "support/testing.hpp"
 
@@ -141,13 +147,260 @@ TEST(SurfaceClick, RunsTheClickHandlerOnRelease) {
   EXPECT_EQ(clicks, 1);
 }
 
-TEST(SurfaceLongDrawing, StaysBoundedAndKeepsWhatWasDrawn) {
+TEST(SurfaceLongDrawing, APointOfACurveTakesAboutTwoBytesAndStaysOnScreen) {
   Surface s;
   s.resize(100, 100);
   s.setBackColor(RGB(255, 255, 255));
   s.pset(150, 150, RGB(0, 0, 255));
-  for (int i = 0; i < 1'000'000; ++i) s.pset(600, 600, RGB(255, 0, 0));
-  EXPECT_LT(s.ops().size(), 500'000u);
+  for (int i = 0; i < 1'000'000; ++i) s.pset(600 + i / 2000.0, 600, RGB(255, 0, 0));
+  EXPECT_EQ(s.opCount(), 1'000'001u);
+  EXPECT_LT(s.listBytes(), 2'500'000u);
   EXPECT_EQ(s.image().pixel(10, 10), qRgb(0, 0, 255));
   EXPECT_EQ(s.image().pixel(40, 40), qRgb(255, 0, 0));
+  EXPECT_EQ(s.image().pixel(72, 40), qRgb(255, 0, 0));
+}
+
+TEST(SurfaceCircles, ConcentricCirclesCoverTheirRingsAndFarCirclesStillCross) {
+  for (double zoom : {0.75, 1.0, 1.35, 2.0, 2.5}) {
+    Surface s;
+    s.resize(int(100 * zoom), int(100 * zoom));
+    s.setZoom(zoom);
+    s.setBackColor(RGB(255, 255, 255));
+    for (int r = 10; r <= 700; ++r) s.circle(750, 750, r, RGB(0, 0, 255));
+    s.circle(1e6 + 750, 750, 1e6 + 450, RGB(255, 0, 0));  // centre far off, the ring crosses x = 300
+    s.circle(-5e5, 750, 4e5, RGB(255, 0, 0));             // centre and ring wholly off the surface
+    const QImage img = s.image();
+    const double pxPerTwip = zoom / 15;
+    int holes = 0, red = 0;
+    for (int y = 0; y < img.height(); ++y)
+      for (int x = 0; x < img.width(); ++x) {
+        const double d = std::hypot((x + 0.5) / pxPerTwip - 750, (y + 0.5) / pxPerTwip - 750);
+        holes += d < 680 && img.pixel(x, y) == qRgb(255, 255, 255);
+        red += img.pixel(x, y) == qRgb(255, 0, 0);
+      }
+    EXPECT_EQ(holes, 0) << zoom;
+    EXPECT_GT(red, img.height() / 2) << zoom;
+    int crossing = 0;  // in the row of the centre, by x = 300 twips
+    for (int x = int(300 * pxPerTwip) - 3; x <= int(300 * pxPerTwip) + 3; ++x)
+      crossing += img.pixel(x, int(750 * pxPerTwip)) == qRgb(255, 0, 0);
+    EXPECT_GT(crossing, 0) << zoom;
+  }
+}
+
+TEST(DisplayList, ReadsBackExactlyWhatItWasGiven) {
+  const float nan = std::numeric_limits<float>::quiet_NaN(), inf = std::numeric_limits<float>::infinity();
+  const float odd[] = {0.0f, -0.0f, nan, inf, -inf, 1e-42f, std::numeric_limits<float>::max(), -3.0e38f, 1e-30f};
+  std::mt19937 rng(11);
+  std::uniform_real_distribution<float> any(-20000, 20000);
+  std::vector<SurfaceOp> given;
+  for (int i = 0; i < 200000; ++i) {
+    const Color c = RGB(i % 7 == 0 ? int(rng() % 60) : 3 * (i % 3), 0, 0);  // three curves, and over 31 colours
+    SurfaceOp op{SurfaceOp::Point, float(1000 + i * 0.37), float(2000 + 900 * std::sin(i * 0.01)), 0, 0, c};
+    switch (rng() % 16) {
+      case 0:
+        op = {SurfaceOp::Line, any(rng), any(rng), any(rng), any(rng), c};
+        break;
+      case 1:
+        op = {SurfaceOp::Circle, any(rng), any(rng), std::fabs(any(rng)), 0, c};
+        break;
+      case 2:
+        op = {SurfaceOp::Text, any(rng), any(rng), 0, 0, c};
+        break;
+      case 3:
+        op.x1 = odd[rng() % 9], op.y1 = odd[rng() % 9];
+        break;
+    }
+    given.push_back(op);
+  }
+  auto same = [](const SurfaceOp& a, const SurfaceOp& b) {
+    auto bits = [](float f) { return std::bit_cast<std::uint32_t>(f); };
+    const bool twoPoints = a.kind == SurfaceOp::Line || a.kind == SurfaceOp::Circle;
+    return a.kind == b.kind && a.color == b.color && bits(a.x1) == bits(b.x1) && bits(a.y1) == bits(b.y1) &&
+           (!twoPoints || bits(a.x2) == bits(b.x2)) && (a.kind != SurfaceOp::Line || bits(a.y2) == bits(b.y2));
+  };
+  // A reader at the end goes on with what is pushed afterwards.
+  DisplayList list;
+  DisplayList::Reader tail(list);
+  size_t read = 0, texts = 0;
+  SurfaceOp op;
+  for (size_t i = 0; i < given.size(); ++i) {
+    list.push(given[i]);
+    if (rng() % 100 == 0 || i + 1 == given.size())
+      for (; tail.next(op); ++read) {
+        ASSERT_TRUE(same(op, given[read])) << read;
+        if (op.kind == SurfaceOp::Text) EXPECT_EQ(op.text, int(texts++));
+      }
+  }
+  EXPECT_EQ(read, given.size());
+  EXPECT_EQ(list.size(), given.size());
+  EXPECT_LT(list.bytes(), given.size() * 12);
+  list.clear();
+  EXPECT_EQ(list.size(), 0u);
+  EXPECT_FALSE(DisplayList::Reader(list).next(op));
+}
+
+namespace {
+
+// One step of a random drawing.
+struct Step {
+  enum Kind { Point, Line, Circle, Text, Cls } kind;
+  double x1, y1, x2, y2;
+  Color c;
+};
+
+void apply(Surface& s, const Step& st) {
+  switch (st.kind) {
+    case Step::Point:
+      return s.pset(st.x1, st.y1, st.c);
+    case Step::Line:
+      return s.line(st.x1, st.y1, st.x2, st.y2, st.c);
+    case Step::Circle:
+      return s.circle(st.x1, st.y1, st.x2, st.c);
+    case Step::Text:
+      s.setCurrent(st.x1, st.y1);
+      s.setForeColor(st.c);
+      return s.print(QStringLiteral("Vx %1").arg(int(st.x2)));
+    case Step::Cls:
+      return s.cls();
+  }
+}
+
+// Mostly curves of points, as the windows draw them, with lines, circles
+// (some huge, some far off), texts, coordinates that are not numbers and,
+// rarely, a clear.
+class RandomDrawing {
+ public:
+  explicit RandomDrawing(unsigned seed) : rng_(seed) {
+    colours_[0] = RGB(0, 0, 255), colours_[1] = RGB(0, 160, 0), colours_[2] = RGB(255, 0, 0);
+    for (int i = 3; i < 40; ++i) colours_[i] = RGB(37 * i % 256, 91 * i % 256, 53 * i % 256);
+  }
+  Step next() {
+    const double w = 3000, h = 2250;  // the surface, in twips
+    auto in = [&](double lo, double hi) { return std::uniform_real_distribution<double>(lo, hi)(rng_); };
+    const Color c = colours_[rng_() % 40];
+    const unsigned roll = rng_() % 1000;
+    if (roll < 800) {
+      curve_ = (curve_ + 1) % 3;
+      x_[curve_] = x_[curve_] > w + 100 ? -100 : x_[curve_] + in(0, 3);
+      t_ += 0.003;
+      return {Step::Point, x_[curve_], h / 2 + (h / 2 + 200) * std::sin(t_ * (curve_ + 1)), 0, 0, colours_[curve_]};
+    }
+    if (roll < 870) return {Step::Point, in(-300, w + 300), in(-300, h + 300), 0, 0, c};
+    if (roll < 930)
+      return {Step::Line, in(-1000, w + 1000), in(-1000, h + 1000), in(-1000, w + 1000), in(-1000, h + 1000), c};
+    if (roll < 933) return {Step::Line, in(-1e12, 1e12), in(-1e7, 1e7), in(-1e12, 1e12), in(-1e7, 1e7), c};
+    if (roll < 990) return {Step::Circle, in(-500, w + 500), in(-500, h + 500), in(0, 2500), 0, c};
+    if (roll < 994) return {Step::Circle, in(-1e7, 1e7), in(-1e7, 1e7), in(0, 2e7), 0, c};
+    if (roll < 996) return {Step::Point, std::nan(""), in(0, h), 0, 0, c};
+    if (roll < 999 || !clears_) return {Step::Text, in(-200, w), in(-200, h), in(0, 1000), 0, c};
+    --clears_;
+    return {Step::Cls, 0, 0, 0, 0, 0};
+  }
+  int clears_ = 2;
+
+ private:
+  std::mt19937 rng_;
+  double x_[3] = {0, 0, 0}, t_ = 0;
+  int curve_ = 0;
+  Color colours_[40];
+};
+
+// What the screen shows of a top-level widget.
+QImage onScreen(QWidget& w) {
+  return w.screen()->grabWindow(w.winId()).toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+// The same operations given at once to a new surface of the same size and zoom.
+QImage fresh(const Surface& like, const std::vector<Step>& steps) {
+  Surface s;
+  s.resize(like.size());
+  s.setZoom(like.zoom());
+  s.setBackColor(like.backColor());
+  s.setFontSpec(like.fontSpec());
+  for (const Step& st : steps) apply(s, st);
+  return s.image().convertToFormat(QImage::Format_RGB32);
+}
+
+// How many pixels differ, and where the first one is.
+std::string difference(const QImage& a, const QImage& b) {
+  if (a.size() != b.size()) return "sizes differ";
+  int n = 0;
+  QPoint first;
+  for (int y = 0; y < a.height(); ++y)
+    for (int x = 0; x < a.width(); ++x)
+      if (a.pixel(x, y) != b.pixel(x, y) && n++ == 0) first = {x, y};
+  return n ? std::to_string(n) + " pixels, the first at " + std::to_string(first.x()) + "," + std::to_string(first.y())
+           : std::string();
+}
+
+}  // namespace
+
+// Painted in batches as a handler's frames and the event loop paint them, the
+// screen shows exactly what a fresh rendering of the operations shows, at
+// every zoom and right after each change of zoom, for a drawing of more
+// operations than a list held before it was folded into a raster.
+TEST(SurfaceDifferential, IncrementalPaintingEqualsAFreshRendering) {
+  RandomDrawing drawing(5);
+  Surface s;
+  s.setBackColor(RGB(224, 224, 224));
+  s.resize(200, 150);
+  s.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&s));
+  std::mt19937 rng(9);
+  std::vector<Step> since;  // the steps since the last clear
+  int checks = 0;
+  for (double zoom : {1.0, 1.35, 2.5, 0.75, 2.0}) {
+    s.resize(int(std::lround(200 * zoom)), int(std::lround(150 * zoom)));
+    s.setZoom(zoom);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(difference(onScreen(s), fresh(s, since)), "") << "after the zoom to " << zoom;
+    for (int done = 0; done < 100000;) {
+      const int batch = 1 + int(rng() % 4000);
+      for (int i = 0; i < batch; ++i, ++done) {
+        const Step st = drawing.next();
+        if (st.kind == Step::Cls)
+          since.clear();
+        else
+          since.push_back(st);
+        apply(s, st);
+      }
+      const bool frame = rng() % 2;
+      if (frame)
+        Surface::showAll();  // a frame in a handler's pause
+      else
+        QCoreApplication::processEvents();
+      QCoreApplication::processEvents();  // what was asked to be repainted is repainted
+      if (rng() % 8 == 0 && checks++ < 12)
+        EXPECT_EQ(difference(onScreen(s), fresh(s, since)), "")
+            << "at zoom " << zoom << ", " << done << (frame ? " after a frame" : " after the event loop");
+    }
+    QCoreApplication::processEvents();
+    EXPECT_EQ(difference(onScreen(s), fresh(s, since)), "") << "at zoom " << zoom;
+  }
+  EXPECT_GT(since.size(), 400000u);
+  EXPECT_EQ(s.opCount(), since.size());
+}
+
+// A list that outgrows its limit is folded into a raster: nothing it held is
+// lost from the screen.
+TEST(SurfaceDifferential, FoldingKeepsEveryPointOnTheScreen) {
+  const size_t limit = Surface::listLimit();
+  Surface::setListLimit(128 * 1024);
+  Surface s;
+  s.resize(200, 150);
+  s.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&s));
+  // Three dense curves across the surface, shown a few hundred points at a time.
+  std::vector<Step> all;
+  for (int i = 0; i < 300000; ++i) {
+    const double x = i / 100.0, y = 1125 + 900 * std::sin(i * 0.003 * (i % 3 + 1));
+    all.push_back({Step::Point, x, y, 0, 0, RGB(255 * (i % 3 == 0), 160 * (i % 3 == 1), 255 * (i % 3 == 2))});
+    apply(s, all.back());
+    if (i % 500 == 0) QCoreApplication::processEvents();
+  }
+  QCoreApplication::processEvents();
+  QCoreApplication::processEvents();
+  Surface::setListLimit(limit);
+  EXPECT_LT(s.opCount(), all.size());  // it was folded
+  EXPECT_EQ(difference(onScreen(s), fresh(s, all)), "");
 }

@@ -16,6 +16,9 @@ constexpr FontSpec kBold96{"MS Sans Serif", 9.6, true};
 constexpr FontSpec kBold12{"MS Sans Serif", 12, true};
 constexpr FontSpec kPlain138{"MS Sans Serif", 13.8};
 constexpr FontSpec kNarrowBold96{"Arial Narrow", 9.6, true};
+// The degree scale: with these advances its labels, set apart by blanks,
+// stand on the grid lines of the waveform surface (476 twips apart).
+constexpr FontSpec kScale{.family = "Arial Narrow", .pt = 8.25, .digitAdvance = 70, .wordSpacing = 112};
 
 }  // namespace
 
@@ -51,9 +54,9 @@ const std::vector<Ctl>& geracaoLayout() {
       // The degree scale under the waveform surface and the two explanations.
       {.kind = Kind::Text,
        .name = "Text12",
-       .r = {4560, 4800, 5655, 285},
+       .r = {4491, 4800, 5724, 285},
        .back = kGrey,
-       .font = kDefault,
+       .font = kScale,
        .border = false},
       {.kind = Kind::Text,
        .name = "Text10",

@@ -82,7 +82,11 @@ void TextField::setBaseFont(const QFont& font) {
 }
 
 int TextField::textRoom() const {
-  if (!line_) return width();
+  if (plain_) {
+    // The lines are laid out across the viewport less the document's margins.
+    const int margins = int(2 * plain_->document()->documentMargin() + 0.5);
+    return width() - 2 * plain_->frameWidth() - margins;
+  }
   QStyleOptionFrame opt;
   opt.initFrom(line_);
   opt.rect = QRect(QPoint(0, 0), size());
@@ -94,7 +98,8 @@ int TextField::textRoom() const {
 
 void TextField::fit() {
   if (!hasBase_) return;
-  const QFont f = line_ ? fitFont(base_, text_, textRoom()) : base_;
+  if (number_) resolve();
+  const QFont f = fitFont(base_, QString(text_).remove(QLatin1Char('\r')), textRoom());
   if (editor()->font() != f) editor()->setFont(f);
 }
 

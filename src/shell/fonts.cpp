@@ -1,6 +1,8 @@
 #include "shell/fonts.hpp"
 
 #include <QFontMetrics>
+#include <QFontMetricsF>
+#include <QRect>
 #include <QString>
 #include <QStringList>
 #include <algorithm>
@@ -26,6 +28,15 @@ QFont makeFont(const FontSpec& layout, double zoom) {
   font.setItalic(layout.italic);
   font.setUnderline(layout.underline);
   font.setStyleStrategy(QFont::PreferAntialias);
+  if (layout.digitAdvance > 0) {
+    // Pixel sizes grow in whole steps; every advance is scaled alike to
+    // make up the difference.
+    font.setHintingPreference(QFont::PreferNoHinting);
+    const QFontMetricsF fm(font);
+    font.setLetterSpacing(QFont::PercentageSpacing,
+                          100.0 * layout.digitAdvance * zoom / 15.0 / fm.horizontalAdvance(QLatin1Char('0')));
+  }
+  if (layout.wordSpacing != 0) font.setWordSpacing(layout.wordSpacing * zoom / 15.0);
   return font;
 }
 
@@ -44,6 +55,28 @@ QFont fitFont(QFont font, const QString& text, int room) {
     if (widest(font) <= room) break;
   }
   font.setStretch(stretch);
+  // A box a little too small even for the narrowest cut gets a smaller size
+  // (pixel sizes grow in whole steps); a number far too long for its box
+  // keeps a legible size and loses its last digits from view.
+  const int smallest = std::max(1, int(std::lround(font.pixelSize() * 0.8)));
+  while (widest(font) > room && font.pixelSize() > smallest) font.setPixelSize(font.pixelSize() - 1);
+  return font;
+}
+
+QFont fitWrapped(QFont font, const QString& text, QSize box) {
+  // The height of the text broken into lines at its blanks, or more than the
+  // box when a word alone is wider than the box.
+  auto need = [&](const QFont& f) {
+    const QRect r = QFontMetrics(f).boundingRect(QRect(0, 0, box.width(), 1 << 20), Qt::TextWordWrap, text);
+    return r.width() > box.width() ? box.height() + 1 : r.height();
+  };
+  if (text.isEmpty() || box.isEmpty() || need(font) <= box.height()) return font;
+  for (int stretch = 99; stretch >= 75; --stretch) {
+    font.setStretch(stretch);
+    if (need(font) <= box.height()) return font;
+  }
+  const int smallest = std::max(1, int(std::lround(font.pixelSize() * 0.8)));
+  while (need(font) > box.height() && font.pixelSize() > smallest) font.setPixelSize(font.pixelSize() - 1);
   return font;
 }
 

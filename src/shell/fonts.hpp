@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QFont>
+#include <QSize>
 
 namespace fv {
 
@@ -11,6 +12,12 @@ struct FontSpec {
   bool bold = false;
   bool italic = false;
   bool underline = false;
+  // When not 0, every digit advances this many twips (the advances of other
+  // characters are scaled alike), so that a row of numbers keeps its
+  // columns at any zoom.
+  double digitAdvance = 0;
+  // Twips added once to each run of blanks.
+  double wordSpacing = 0;
 };
 
 // The installed family that stands in for a layout's font name.
@@ -22,8 +29,12 @@ int pixelSize(double pt, double zoom);
 QFont makeFont(const FontSpec& layout, double zoom);
 
 // The font narrowed just enough (down to 75 % of its width) for the widest
-// line of `text` to fit `room` pixels. The layouts were drawn for fonts a
-// little narrower than the installed ones; this keeps every letter in view.
+// line of `text` to fit `room` pixels, and made smaller (down to 80 % of its
+// size) when even that is too wide. The layouts were drawn for fonts a little narrower than the installed
+// ones, and pixel sizes grow in whole steps as the window zooms; this keeps
+// every letter in view.
 QFont fitFont(QFont font, const QString& text, int room);
+// The same for a text broken into lines at its blanks to fit `box`.
+QFont fitWrapped(QFont font, const QString& text, QSize box);
 
 }  // namespace fv

@@ -195,8 +195,8 @@ void Form::place(const Placed& p) {
     t->setBaseFont(f);
   else if (auto* b = qobject_cast<Button*>(p.widget))
     b->fitCaption(f);
-  else if (auto* l = qobject_cast<QLabel*>(p.widget); l && !l->wordWrap())
-    l->setFont(fitFont(f, l->text(), l->width()));
+  else if (auto* l = qobject_cast<QLabel*>(p.widget))
+    l->setFont(l->wordWrap() ? fitWrapped(f, l->text(), l->contentsRect().size()) : fitFont(f, l->text(), l->width()));
   else
     p.widget->setFont(f);
   if (auto* s = qobject_cast<Surface*>(p.widget)) s->setZoom(zoom_);

@@ -7,25 +7,188 @@
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
+#include <limits>
+#include <optional>
 
 namespace fv {
 
 namespace {
 
-// A display list longer than this is folded into a raster base, so that a
-// surface that is drawn on for hours without being cleared stays small.
-constexpr size_t kFoldAt = 400000;
+// Room for the longest drawing of any window twice over (order 10922 of the
+// single-phase window, 6.9 million points, takes 13.3 MiB); only a surface
+// drawn over again and again without being cleared gets this far.
+std::size_t listLimitBytes = 32u << 20;
 
 inline QRgb argb(Color c) { return qRgb(red(c), green(c), blue(c)); }
 
 // Device pixel of a twip coordinate; far-off values are pinned so that the
-// integer conversion stays defined.
-inline int devicePixel(double twips, double scale) {
-  double p = std::floor(twips * scale);
-  return static_cast<int>(std::clamp(p, -1.0e8, 1.0e8));
+// integer arithmetic stays defined. False for a coordinate that is not a number.
+inline bool devicePixel(float twips, double scale, std::int64_t& out) {
+  const double p = std::floor(double(twips) * scale);
+  if (std::isnan(p)) return false;
+  out = static_cast<std::int64_t>(std::clamp(p, -1.0e8, 1.0e8));
+  return true;
 }
 
+std::int64_t floorDiv(std::int64_t a, std::int64_t b) { return a / b - ((a % b != 0) && ((a < 0) != (b < 0))); }
+std::int64_t ceilDiv(std::int64_t a, std::int64_t b) { return -floorDiv(-a, b); }
+
+// Paints points, lines and circles into an RGB32 image at `scale` device
+// pixels per twip. A pen of p pixels (p = zoom, rounded) makes a point a
+// p x p block whose top-left corner is the point's pixel; lines are walks of
+// such blocks and circles rings p pixels wide.
+class Raster {
+ public:
+  Raster(QImage& img, double scale)
+      : w_(img.width()), h_(img.height()), scale_(scale), pen_(std::max(1, int(std::lround(scale * 15.0)))) {
+    bits_ = img.bits();
+    bpl_ = img.bytesPerLine();
+  }
+
+  // What the operations drawn so far touched, in device pixels.
+  QRect touched() const { return x0_ > x1_ ? QRect() : QRect(QPoint(x0_, y0_), QPoint(x1_, y1_)); }
+
+  void draw(const SurfaceOp& op) {
+    c_ = argb(op.color);
+    switch (op.kind) {
+      case SurfaceOp::Point: {
+        std::int64_t x, y;
+        if (devicePixel(op.x1, scale_, x) && devicePixel(op.y1, scale_, y)) block(x, y);
+        break;
+      }
+      case SurfaceOp::Line:
+        line(op);
+        break;
+      case SurfaceOp::Circle:
+        circle(op);
+        break;
+      case SurfaceOp::Text:
+        break;
+    }
+  }
+
+ private:
+  void run(std::int64_t y, std::int64_t x0, std::int64_t x1) {
+    if (y < 0 || y >= h_) return;
+    x0 = std::max<std::int64_t>(x0, 0);
+    x1 = std::min<std::int64_t>(x1, w_ - 1);
+    if (x0 > x1) return;
+    auto* row = reinterpret_cast<QRgb*>(bits_ + y * bpl_);
+    std::fill(row + x0, row + x1 + 1, c_);
+    x0_ = std::min(x0_, int(x0)), x1_ = std::max(x1_, int(x1));
+    y0_ = std::min(y0_, int(y)), y1_ = std::max(y1_, int(y));
+  }
+
+  void block(std::int64_t x, std::int64_t y) {
+    for (int dy = 0; dy < pen_; ++dy) run(y + dy, x, x + pen_ - 1);
+  }
+
+  // The pixels from the start towards the end, the end left out: one a
+  // step along the major axis, the other coordinate rounded half up. Only
+  // the steps whose block can touch the image are walked.
+  void line(const SurfaceOp& op) {
+    std::int64_t x0, y0, x1, y1;
+    if (!devicePixel(op.x1, scale_, x0) || !devicePixel(op.y1, scale_, y0) || !devicePixel(op.x2, scale_, x1) ||
+        !devicePixel(op.y2, scale_, y1))
+      return;
+    const bool xMajor = std::abs(x1 - x0) >= std::abs(y1 - y0);
+    // Walk along u (the major axis) and v (the minor one).
+    const std::int64_t u0 = xMajor ? x0 : y0, v0 = xMajor ? y0 : x0;
+    const std::int64_t du = std::abs(xMajor ? x1 - x0 : y1 - y0), dv = std::abs(xMajor ? y1 - y0 : x1 - x0);
+    const int su = (xMajor ? x1 >= x0 : y1 >= y0) ? 1 : -1, sv = (xMajor ? y1 >= y0 : x1 >= x0) ? 1 : -1;
+    if (du == 0) return;
+    const std::int64_t uLimit = xMajor ? w_ : h_, vLimit = xMajor ? h_ : w_;
+    // Steps i in [0, du) with the block over the image along u...
+    std::int64_t lo = 0, hi = du - 1;
+    const std::int64_t a = -(pen_ - 1) - u0, b = uLimit - 1 - u0;  // su * i must lie in [a, b]
+    if (su > 0)
+      lo = std::max(lo, a), hi = std::min(hi, b);
+    else
+      lo = std::max(lo, -b), hi = std::min(hi, -a);
+    // ...and along v, where the offset f(i) = floor((2 i dv + du) / (2 du)) grows with i.
+    const std::int64_t va = -(pen_ - 1) - v0, vb = vLimit - 1 - v0;  // sv * f(i) must lie in [va, vb]
+    const std::int64_t fLo = sv > 0 ? va : -vb, fHi = sv > 0 ? vb : -va;
+    if (dv == 0) {
+      if (fLo > 0 || fHi < 0) return;
+    } else {
+      lo = std::max(lo, ceilDiv(2 * du * fLo - du, 2 * dv));
+      hi = std::min(hi, ceilDiv(2 * du * (fHi + 1) - du, 2 * dv) - 1);
+    }
+    for (std::int64_t i = lo; i <= hi; ++i) {
+      const std::int64_t u = u0 + su * i, v = v0 + sv * floorDiv(2 * i * dv + du, 2 * du);
+      if (xMajor)
+        block(u, v);
+      else
+        block(v, u);
+    }
+  }
+
+  // Every pixel whose centre lies at a distance d from the centre with
+  // r - p/2 <= d < r + p/2, so that circles whose radii differ by at most a
+  // pen width leave no pixel between them uncovered; a circle smaller than
+  // the pen has no hole.
+  void circle(const SurfaceOp& op) {
+    std::int64_t px, py;
+    if (!devicePixel(op.x1, scale_, px) || !devicePixel(op.y1, scale_, py)) return;
+    const double r = std::min(std::fabs(double(op.x2)) * scale_, 1.0e9);
+    if (std::isnan(r)) return;
+    const double half = pen_ / 2.0;
+    const double cx = double(px) + half, cy = double(py) + half;
+    const double inner = r < pen_ ? 0.0 : r - half, outer = r + half;
+    const double outer2 = outer * outer, inner2 = inner > 0 ? inner * inner : -1.0;
+    // Nothing to paint when the ring misses the image: the image's pixel
+    // centres all lie beyond it, or all inside its hole.
+    auto sq = [](double v) { return v * v; };
+    const double left = 0.5, right = w_ - 0.5, top = 0.5, bottom = h_ - 0.5;
+    const double nearX = std::max({left - cx, 0.0, cx - right}), nearY = std::max({top - cy, 0.0, cy - bottom});
+    if (sq(nearX) + sq(nearY) >= outer2) return;
+    const double farX = std::max(std::fabs(cx - left), std::fabs(cx - right));
+    const double farY = std::max(std::fabs(cy - top), std::fabs(cy - bottom));
+    if (sq(farX) + sq(farY) < inner2) return;
+
+    const auto rowLo = std::int64_t(std::max(0.0, std::floor(cy - outer - 0.5)));
+    const auto rowHi = std::int64_t(std::min(double(h_ - 1), std::ceil(cy + outer - 0.5)));
+    for (std::int64_t j = rowLo; j <= rowHi; ++j) {
+      const double dy2 = sq(double(j) + 0.5 - cy);
+      if (dy2 >= outer2) continue;
+      auto d2 = [&](std::int64_t i) { return sq(double(i) + 0.5 - cx) + dy2; };
+      // The run of pixels inside the outer edge: d2 < outer2...
+      const double a = std::sqrt(outer2 - dy2);
+      std::int64_t lo = std::int64_t(std::floor(cx - 0.5 - a)), hi = std::int64_t(std::ceil(cx - 0.5 + a));
+      while (lo <= hi && !(d2(lo) < outer2)) ++lo;
+      while (hi >= lo && !(d2(hi) < outer2)) --hi;
+      if (lo > hi) continue;
+      // ...less the hole: d2 < inner2.
+      if (inner2 > dy2) {
+        const double b = std::sqrt(inner2 - dy2);
+        std::int64_t hlo = std::int64_t(std::ceil(cx - 0.5 - b)), hhi = std::int64_t(std::floor(cx - 0.5 + b));
+        while (hlo <= hhi && !(d2(hlo) < inner2)) ++hlo;
+        while (hhi >= hlo && !(d2(hhi) < inner2)) --hhi;
+        while (hlo > lo && d2(hlo - 1) < inner2) --hlo;
+        while (hhi < hi && d2(hhi + 1) < inner2) ++hhi;
+        if (hlo <= hhi) {
+          run(j, lo, hlo - 1);
+          run(j, hhi + 1, hi);
+          continue;
+        }
+      }
+      run(j, lo, hi);
+    }
+  }
+
+  uchar* bits_;
+  qsizetype bpl_;
+  int w_, h_;
+  double scale_;
+  int pen_;
+  QRgb c_ = 0;
+  int x0_ = std::numeric_limits<int>::max(), y0_ = std::numeric_limits<int>::max(), x1_ = -1, y1_ = -1;
+};
+
 }  // namespace
+
+std::size_t Surface::listLimit() { return listLimitBytes; }
+void Surface::setListLimit(std::size_t bytes) { listLimitBytes = bytes; }
 
 Surface::Surface(QWidget* parent) : QWidget(parent) {
   setAttribute(Qt::WA_OpaquePaintEvent);
@@ -34,12 +197,16 @@ Surface::Surface(QWidget* parent) : QWidget(parent) {
 
 double Surface::deviceScale() const { return zoom_ / 15.0 * devicePixelRatioF(); }
 
+bool Surface::cacheStale() const { return cache_.isNull() || cache_.size() != size() * devicePixelRatioF(); }
+
 void Surface::cls() {
-  ops_.clear();
-  ops_.shrink_to_fit();
-  texts_.clear();
+  list_.clear();
+  pending_ = DisplayList::Reader(list_);
+  std::vector<QString>().swap(texts_);
+  std::vector<SurfaceOp>().swap(decoded_);
+  decodedValid_ = false;
   base_ = QImage();
-  rendered_ = 0;
+  dirty_ = QRect();
   curX_ = curY_ = 0;
   ++clsCount_;
   if (!cache_.isNull()) cache_.fill(argb(back_));
@@ -47,14 +214,12 @@ void Surface::cls() {
 }
 
 void Surface::add(const SurfaceOp& op) {
-  if (ops_.size() >= kFoldAt) {
-    renderPending();
-    base_ = cache_;
-    ops_.clear();
-    texts_.clear();
-    rendered_ = 0;
+  if (decodedValid_) {
+    std::vector<SurfaceOp>().swap(decoded_);
+    decodedValid_ = false;
   }
-  ops_.push_back(op);
+  list_.push(op);
+  if (list_.bytes() > listLimitBytes) fold();
   // The new operations are painted into the cache in one batch when the
   // event loop next runs (in a pause of an animation, or after the handler),
   // and only the part of the surface they touch is shown anew.
@@ -68,19 +233,43 @@ void Surface::add(const SurfaceOp& op) {
   }
 }
 
+void Surface::fold() {
+  // Everything drawn so far goes into the cache, and what it touched is
+  // still shown at the next frame.
+  if (cacheStale())
+    renderAll();
+  else
+    renderPending();
+  base_ = cache_;
+  list_.clear();
+  pending_ = DisplayList::Reader(list_);
+  std::vector<QString>().swap(texts_);
+}
+
 std::vector<QPointer<Surface>>& Surface::waiting() {
   static std::vector<QPointer<Surface>> surfaces;
   return surfaces;
 }
 
+QRect Surface::takeDirty() {
+  if (dirty_.isEmpty()) return {};
+  const double dpr = cache_.isNull() ? 1.0 : cache_.devicePixelRatio();
+  const QRect r = QRectF(dirty_.left() / dpr, dirty_.top() / dpr, dirty_.width() / dpr, dirty_.height() / dpr)
+                      .toAlignedRect()
+                      .intersected(rect());
+  dirty_ = QRect();
+  return r;
+}
+
 void Surface::flush(bool now) {
-  if (!flushPosted_) return;
+  if (!flushPosted_ && dirty_.isEmpty()) return;
   flushPosted_ = false;
-  if (cache_.isNull() || cache_.size() != size() * devicePixelRatioF()) {
+  if (cacheStale()) {
     update();
     return;
   }
-  const QRect dirty = renderPending();
+  renderPending();
+  const QRect dirty = takeDirty();
   if (dirty.isEmpty()) return;
   if (now && isVisible())
     repaint(dirty);
@@ -141,9 +330,34 @@ void Surface::setCurrent(double x, double y) {
   curY_ = float(y);
 }
 
+const std::vector<SurfaceOp>& Surface::ops() const {
+  if (!decodedValid_) {
+    decoded_.clear();
+    decoded_.reserve(list_.size());
+    DisplayList::Reader r(list_);
+    SurfaceOp op;
+    while (r.next(op)) decoded_.push_back(op);
+    decodedValid_ = true;
+  }
+  return decoded_;
+}
+
 QString Surface::opText(const SurfaceOp& op) const {
   if (op.kind != SurfaceOp::Text || op.text < 0 || size_t(op.text) >= texts_.size()) return {};
   return texts_[size_t(op.text)];
+}
+
+std::size_t Surface::listBytes() const {
+  std::size_t n = list_.bytes() + texts_.capacity() * sizeof(QString);
+  for (const QString& t : texts_) n += size_t(t.capacity()) * sizeof(QChar);
+  return n;
+}
+
+std::size_t Surface::memoryBytes() const {
+  auto bytes = [](const QImage& img) { return img.isNull() ? 0 : std::size_t(img.sizeInBytes()); };
+  // A base that still shares its pixels with the cache costs nothing more.
+  const bool shared = !base_.isNull() && base_.constBits() == cache_.constBits();
+  return listBytes() + bytes(cache_) + (shared ? 0 : bytes(base_)) + decoded_.capacity() * sizeof(SurfaceOp);
 }
 
 void Surface::setBackColor(Color c) {
@@ -167,16 +381,17 @@ void Surface::setZoom(double zoom) {
 }
 
 QImage Surface::image() {
-  if (cache_.isNull() || cache_.size() != size() * devicePixelRatioF()) renderAll();
+  if (cacheStale()) renderAll();
   renderPending();
   return cache_;
 }
 
 void Surface::renderAll() {
   const QSize dev = size() * devicePixelRatioF();
+  pending_ = DisplayList::Reader(list_);
+  dirty_ = QRect();
   if (dev.isEmpty()) {
     cache_ = QImage();
-    rendered_ = 0;
     return;
   }
   cache_ = QImage(dev, QImage::Format_RGB32);
@@ -184,132 +399,50 @@ void Surface::renderAll() {
   cache_.fill(argb(back_));
   if (!base_.isNull()) {
     QPainter p(&cache_);
-    p.setRenderHint(QPainter::SmoothPixmapTransform);
-    p.drawImage(QRectF(QPointF(0, 0), QSizeF(size())), base_);
+    if (base_.size() == cache_.size()) {
+      p.drawImage(0, 0, base_);
+    } else {
+      p.setRenderHint(QPainter::SmoothPixmapTransform);
+      p.drawImage(QRectF(QPointF(0, 0), QSizeF(size())), base_);
+    }
   }
-  rendered_ = 0;
   renderPending();
+  dirty_ = cache_.rect();
 }
 
-QRect Surface::renderPending() {
-  if (cache_.isNull()) return {};
+void Surface::renderPending() {
+  if (cache_.isNull()) return;
   const double s = deviceScale();
-  QRect dirty;
-  for (; rendered_ < ops_.size(); ++rendered_) dirty |= renderOp(cache_, ops_[rendered_], s);
-  if (dirty.isEmpty()) return {};
-  // Device pixels to logical ones, rounded outwards.
-  const double dpr = cache_.devicePixelRatio();
-  return QRectF(dirty.left() / dpr, dirty.top() / dpr, dirty.width() / dpr, dirty.height() / dpr)
-      .toAlignedRect()
-      .adjusted(-1, -1, 1, 1)
-      .intersected(rect());
-}
-
-QRect Surface::renderOp(QImage& img, const SurfaceOp& op, double s) {
-  const int w = img.width(), h = img.height();
-  const QRect all(0, 0, w, h);
-  const int pen = std::max(1, int(std::lround(s * 15.0)));
-  const QRgb c = argb(op.color);
-  auto plot = [&](int x, int y) {
-    if (x >= 0 && y >= 0 && x < w && y < h) reinterpret_cast<QRgb*>(img.scanLine(y))[x] = c;
-  };
-  switch (op.kind) {
-    case SurfaceOp::Point: {
-      const int x = devicePixel(op.x1, s), y = devicePixel(op.y1, s);
-      if (pen == 1) {
-        plot(x, y);
-      } else {
-        for (int dy = 0; dy < pen; ++dy)
-          for (int dx = 0; dx < pen; ++dx) plot(x + dx, y + dy);
-      }
-      return QRect(x, y, pen, pen).intersected(all);
-    }
-    case SurfaceOp::Line: {
-      int x0 = devicePixel(op.x1, s), y0 = devicePixel(op.y1, s);
-      const int x1 = devicePixel(op.x2, s), y1 = devicePixel(op.y2, s);
-      const QRect box = QRect(QPoint(std::min(x0, x1), std::min(y0, y1)), QPoint(std::max(x0, x1), std::max(y0, y1)))
-                            .adjusted(-pen, -pen, pen, pen)
-                            .intersected(all);
-      if (pen == 1 && std::abs(x1 - x0) < 1000000 && std::abs(y1 - y0) < 1000000) {
-        // Bresenham, the end point left out; only the part over the image is walked.
-        const int dx = std::abs(x1 - x0), sx = x0 < x1 ? 1 : -1;
-        const int dy = -std::abs(y1 - y0), sy = y0 < y1 ? 1 : -1;
-        int err = dx + dy;
-        if (dx == 0 && dy == 0) return {};  // only the end point, which is not painted
-        if (dy == 0) {                      // horizontal: clip the run first
-          if (y0 < 0 || y0 >= h) return box;
-          int a = x0, b = x1 - sx;
-          if (a > b) std::swap(a, b);
-          if (x0 == x1) return box;
-          a = std::max(a, 0);
-          b = std::min(b, w - 1);
-          auto* row = reinterpret_cast<QRgb*>(img.scanLine(y0));
-          for (int x = a; x <= b; ++x) row[x] = c;
-          return box;
-        }
-        if (dx == 0) {  // vertical
-          if (x0 < 0 || x0 >= w) return box;
-          int a = y0, b = y1 - sy;
-          if (a > b) std::swap(a, b);
-          a = std::max(a, 0);
-          b = std::min(b, h - 1);
-          for (int y = a; y <= b; ++y) reinterpret_cast<QRgb*>(img.scanLine(y))[x0] = c;
-          return box;
-        }
-        while (x0 != x1 || y0 != y1) {
-          plot(x0, y0);
-          const int e2 = 2 * err;
-          if (e2 >= dy) {
-            err += dy;
-            x0 += sx;
-          }
-          if (e2 <= dx) {
-            err += dx;
-            y0 += sy;
-          }
-        }
-      } else {
-        QPainter p(&img);
-        p.setPen(QPen(toQColor(op.color), pen, Qt::SolidLine, Qt::FlatCap));
-        const double r = img.devicePixelRatio();
-        p.drawLine(QPointF(x0 / r, y0 / r), QPointF(x1 / r, y1 / r));
-      }
-      return box;
-    }
-    case SurfaceOp::Circle: {
-      const double r = std::fabs(double(op.x2)) * s;
-      const double cx = std::floor(op.x1 * s), cy = std::floor(op.y1 * s);
-      // Nothing to paint when the ring lies wholly off the image.
-      if (cx + r < -pen || cy + r < -pen || cx - r > w + pen || cy - r > h + pen) return {};
-      if (r > 4.0 * (w + h) + 64) return {};  // the image lies inside the ring
-      QPainter p(&img);
-      p.setPen(QPen(toQColor(op.color), pen / img.devicePixelRatio()));
-      const double dpr = img.devicePixelRatio();
-      p.drawEllipse(QPointF(cx / dpr, cy / dpr), r / dpr, r / dpr);
-      const int ri = int(std::ceil(r)) + pen + 1;
-      return QRect(int(cx) - ri, int(cy) - ri, 2 * ri + 1, 2 * ri + 1).intersected(all);
-    }
-    case SurfaceOp::Text: {
-      QPainter p(&img);
+  std::optional<Raster> raster;
+  SurfaceOp op;
+  while (pending_.next(op)) {
+    if (op.kind == SurfaceOp::Text) {
+      QPainter p(&cache_);
       p.setFont(makeFont(fontSpec_, zoom_));
       p.setPen(toQColor(op.color));
-      const double dpr = img.devicePixelRatio();
+      const double dpr = cache_.devicePixelRatio();
       QFontMetricsF fm(p.font());
       p.drawText(QPointF(op.x1 * s / dpr, op.y1 * s / dpr + fm.ascent()), opText(op));
-      return all;
+      dirty_ = cache_.rect();
+      continue;
     }
+    if (!raster) raster.emplace(cache_, s);
+    raster->draw(op);
   }
-  return {};
+  if (raster) dirty_ |= raster->touched();
 }
 
 void Surface::paintEvent(QPaintEvent* e) {
-  if (cache_.isNull() || cache_.size() != size() * devicePixelRatioF()) renderAll();
+  if (cacheStale()) renderAll();
   renderPending();
   if (cache_.isNull()) return;
   QPainter p(this);
   const QRect r = e->rect();
   const double dpr = cache_.devicePixelRatio();
   p.drawImage(r, cache_, QRectF(r.left() * dpr, r.top() * dpr, r.width() * dpr, r.height() * dpr));
+  // What was painted into the cache outside this region is shown next.
+  const QRect rest = takeDirty();
+  if (!rest.isEmpty() && !r.contains(rest)) update(rest);
 }
 
 void Surface::resizeEvent(QResizeEvent*) { renderAll(); }

@@ -1,7 +1,7 @@
 // A drawing surface. Coordinates are twips (15 to a logical pixel at zoom 1),
-// origin top-left, y down. Every operation is kept in a display list (since
-// the last cls) and painted into a raster cache at the current scale, so the
-// drawing survives repaints and re-renders sharply when the window is zoomed.
+// origin top-left, y down. Every operation is kept in a compact display list
+// (since the last cls) and painted into a raster cache at the current scale,
+// so the drawing survives repaints and re-renders sharply when zoomed.
 #pragma once
 
 #include <QEvent>
@@ -13,18 +13,10 @@
 #include <vector>
 
 #include "shell/color.hpp"
+#include "shell/displaylist.hpp"
 #include "shell/fonts.hpp"
 
 namespace fv {
-
-struct SurfaceOp {
-  enum Kind : std::uint8_t { Line, Point, Circle, Text };
-  Kind kind;
-  float x1, y1;  // start, point or centre
-  float x2, y2;  // end of a line; x2 is the radius of a circle
-  Color color;
-  std::int32_t text = -1;  // index into the texts of a Text operation
-};
 
 class Surface : public QWidget {
   Q_OBJECT
@@ -68,12 +60,22 @@ class Surface : public QWidget {
   void setZoom(double zoom);
   double zoom() const { return zoom_; }
 
-  // What was drawn since the last cls.
-  const std::vector<SurfaceOp>& ops() const { return ops_; }
+  // What was drawn since the last cls, read back from the display list
+  // (for tests and inspection: the copy lasts until the next operation).
+  const std::vector<SurfaceOp>& ops() const;
+  std::size_t opCount() const { return list_.size(); }
   QString opText(const SurfaceOp& op) const;
   std::int64_t clsCount() const { return clsCount_; }
   // The drawing as it stands, rendered at the current scale (tests, screenshots).
   QImage image();
+
+  // Memory the drawing holds: the display list with its texts, and the rasters.
+  std::size_t listBytes() const;
+  std::size_t memoryBytes() const;
+  // A display list that outgrows this many bytes is folded into a raster
+  // base (which zooming then scales instead of re-rendering).
+  static std::size_t listLimit();
+  static void setListLimit(std::size_t bytes);
 
   // Paints at once what every surface was given since the last frame (the
   // pacer calls it before it lets the screen catch up).
@@ -91,21 +93,26 @@ class Surface : public QWidget {
 
  private:
   void add(const SurfaceOp& op);
-  // Paint the operations not yet in the cache; the part they touch, in
-  // logical pixels.
-  QRect renderPending();
+  void fold();
+  // Paints the operations not yet in the cache; what they touch is added to dirty_.
+  void renderPending();
+  bool cacheStale() const;
   void flush(bool now);
+  // dirty_ in logical pixels, and cleared.
+  QRect takeDirty();
   static std::vector<QPointer<Surface>>& waiting();
   void renderAll();
-  QRect renderOp(QImage& img, const SurfaceOp& op, double scale);
   static constexpr QEvent::Type kFlushEvent = QEvent::Type(QEvent::User + 71);
   double deviceScale() const;  // device pixels per twip
 
-  std::vector<SurfaceOp> ops_;
+  DisplayList list_;
+  DisplayList::Reader pending_{list_};  // the first operation not yet in the cache
   std::vector<QString> texts_;
+  mutable std::vector<SurfaceOp> decoded_;
+  mutable bool decodedValid_ = false;
   QImage cache_;
-  QImage base_;  // what was folded out of the display list when it grew very long
-  size_t rendered_ = 0;
+  QImage base_;               // what was folded out of the display list when it grew too long
+  QRect dirty_;               // device pixels painted into the cache and not yet shown
   bool flushPosted_ = false;  // a batch waits to be painted
   bool waiting_ = false;      // listed for the pacer's next frame
   bool pressed_ = false;
