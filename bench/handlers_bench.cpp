@@ -4,7 +4,10 @@
 // (total pause count x 75 ns), the measured wall time, their ratio, the frames
 // the pacer let the screen paint, the CPU time, and for handlers without pauses the handler time.
 // At the end: peak memory with every window open and drawn.
-//   handlers_bench [pt|es] [window ...]
+//   handlers_bench [pt|es] [--size WxH] [--longest] [window ...]
+// --size enlarges every work window (1600x1200: a projector) before drawing;
+// --longest makes the longest drawing of each window (the single-phase
+// harmonic of order 10922; the other windows' drawings have a fixed length).
 // Run under an X server (bench/run.sh takes care of it).
 #include <QAbstractButton>
 #include <QApplication>
@@ -36,7 +39,19 @@ int main(int argc, char** argv) {
   QApplication::setQuitOnLastWindowClosed(false);
   const Edition edition = argc > 1 && QByteArray(argv[1]) == "es" ? Edition::ES : Edition::PT;
   QStringList wanted;
-  for (int i = 2; i < argc; ++i) wanted << QString::fromUtf8(argv[i]);
+  QSize size;
+  bool longest = false;
+  for (int i = 2; i < argc; ++i) {
+    const QString arg = QString::fromUtf8(argv[i]);
+    if (arg == "--longest") {
+      longest = true;
+    } else if (arg == "--size" && i + 1 < argc) {
+      const QStringList wh = QString::fromUtf8(argv[++i]).split('x');
+      if (wh.size() == 2) size = QSize(wh[0].toInt(), wh[1].toInt());
+    } else {
+      wanted << arg;
+    }
+  }
   if (wanted.isEmpty()) wanted = {"Senoide", "SenoideT", "HarmonicasPulsos", "Geração", "simula1", "simula2"};
 
   App app(edition);
@@ -48,6 +63,8 @@ int main(int argc, char** argv) {
   for (const QString& name : wanted) {
     Form* f = app.show(name);
     if (!f) continue;
+    if (size.isValid()) f->resize(size);
+    if (longest && name == "Senoide") f->text("numero").setText("10922");
     for (int i = 0; i < 10; ++i) QApplication::processEvents();
     for (auto* b : f->findChildren<QAbstractButton*>()) {
       if (!b->isVisible() || b->objectName().isEmpty() || isReturn(b->text())) continue;
@@ -73,6 +90,8 @@ int main(int argc, char** argv) {
       std::fflush(stdout);
     }
   }
-  std::printf("peak memory with the windows open and drawn: %.1f MiB\n", peakMiB());
+  std::printf("peak memory with the windows open and drawn%s: %.1f MiB\n",
+              size.isValid() ? qPrintable(QStringLiteral(" at %1 x %2").arg(size.width()).arg(size.height())) : "",
+              peakMiB());
   return 0;
 }

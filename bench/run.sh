@@ -23,3 +23,6 @@ for b in build/bench/*_bench; do
 done
 echo "== every handler of every window ($edition)"
 run build/bench/handlers_bench "$edition"
+echo "== peak memory with every window open and its longest drawing made ($edition)"
+run build/bench/handlers_bench "$edition" --longest | tail -n 1
+run build/bench/handlers_bench "$edition" --longest --size 1600x1200 | tail -n 1

@@ -67,6 +67,11 @@ Form::Form(App& app, const QString& name, int widthTwips, int heightTwips, Color
   });
 }
 
+Form::~Form() {
+  // The focus moves while the widgets go: that is no longer this window's business.
+  disconnect(qApp, nullptr, this, nullptr);
+}
+
 void Form::setFullScreen(bool on) {
   if (on == isFullScreen()) return;
   setWindowState(on ? (windowState() | Qt::WindowFullScreen) : (windowState() & ~Qt::WindowFullScreen));

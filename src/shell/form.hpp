@@ -61,6 +61,7 @@ class Form : public QWidget {
   // `name` is the window's name (also its objectName and the prefix of its
   // texts); the size is the client area in twips.
   Form(App& app, const QString& name, int widthTwips, int heightTwips, Color back);
+  ~Form() override;
 
   App& app() const { return app_; }
   Edition edition() const { return edition_; }
