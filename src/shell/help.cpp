@@ -59,6 +59,13 @@ class HelpHook : public QObject {
     setObjectName(QStringLiteral("help"));
   }
 
+  // The program is going: its keys are no longer watched, and the help
+  // window closes before the program it would ask about.
+  ~HelpHook() override {
+    if (qApp) qApp->removeEventFilter(this);
+    window_.reset();
+  }
+
   HelpWindow* window() const { return window_.get(); }
 
   void open(const QString& windowName) {
