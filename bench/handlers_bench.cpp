@@ -23,16 +23,6 @@
 using namespace fv;
 using namespace fv::bench;
 
-namespace {
-
-bool isReturn(const QString& text) {
-  const QString t = text.trimmed().toUpper();
-  return t == "RETORNA" || t == "VOLTA" || t == "VOLVER" || t == "FIM" || t == "RETORNAR" || t == "SALIR" ||
-         t == "SAIR";
-}
-
-}  // namespace
-
 int main(int argc, char** argv) {
   QApplication qapp(argc, argv);
   QApplication::setStyle(QStyleFactory::create("Fusion"));

@@ -22,12 +22,6 @@ using namespace fv::bench;
 
 namespace {
 
-bool isReturn(const QString& text) {
-  const QString t = text.trimmed().toUpper();
-  return t == "RETORNA" || t == "VOLTA" || t == "VOLVER" || t == "FIM" || t == "RETORNAR" || t == "SALIR" ||
-         t == "SAIR";
-}
-
 struct Peak {
   std::size_t ops = 0, list = 0, total = 0;
   QString after;

@@ -31,6 +31,13 @@ inline double cpuSeconds() {
 }
 
 // Peak resident memory of the process, in MiB.
+// The return buttons, which the benchmarks leave unpressed.
+inline bool isReturn(const QString& text) {
+  const QString t = text.trimmed().toUpper();
+  return t == "RETORNA" || t == "VOLTA" || t == "VOLVER" || t == "FIM" || t == "RETORNAR" || t == "SALIR" ||
+         t == "SAIR";
+}
+
 inline double peakMiB() {
   rusage ru{};
   getrusage(RUSAGE_SELF, &ru);

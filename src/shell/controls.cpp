@@ -116,11 +116,7 @@ void TextField::setNumber(double value, const char* pattern, char sep) {
   }
   number_ = Number{value, pattern, sep};
   programWritten_ = true;
-  stale_ = true;
-  if (!syncPosted_) {
-    syncPosted_ = true;
-    QCoreApplication::postEvent(this, new QEvent(kSyncEvent));
-  }
+  showLater();
 }
 
 void TextField::resolve() {
@@ -147,12 +143,16 @@ void TextField::setText(const QString& text) {
   // The editor shows the new text when the event loop next runs: a handler
   // that writes a field at every point of an animation pays for one redraw
   // of it a frame, not one a point.
+  showLater();
+  emit changed();
+}
+
+void TextField::showLater() {
   stale_ = true;
   if (!syncPosted_) {
     syncPosted_ = true;
     QCoreApplication::postEvent(this, new QEvent(kSyncEvent));
   }
-  emit changed();
 }
 
 bool TextField::event(QEvent* e) {
@@ -186,7 +186,7 @@ void TextField::syncEditor() {
 
 void TextField::editorChanged(bool byProgram) {
   if (byProgram) return;  // the editor catching up with text_
-  number_.reset();  // what the user typed replaces it
+  number_.reset();        // what the user typed replaces it
   QString now = line_ ? line_->text() : plain_->toPlainText();
   if (plain_) now.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
   stale_ = false;  // what the user typed is the latest text
@@ -351,7 +351,8 @@ void Button::paintEvent(QPaintEvent*) {
 
 void Button::keyPressEvent(QKeyEvent* e) {
   // Enter presses the focused button as Space does.
-  if ((e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) && (e->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+  if ((e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) &&
+      (e->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
     if (!e->isAutoRepeat()) click();
     return;
   }

@@ -72,6 +72,8 @@ class TextField : public QWidget {
  private:
   void editorChanged(bool byProgram);
   void syncEditor();
+  // The editor shows text_ when the event loop next runs.
+  void showLater();
   void fit();
   static constexpr QEvent::Type kSyncEvent = QEvent::Type(QEvent::User + 72);
   void applyColors();

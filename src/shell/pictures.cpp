@@ -19,9 +19,7 @@ namespace {
 
 constexpr double kTwipsPerPixel = 15.0;
 
-QColor qcolor(Color c) { return toQColor(c); }
-
-QString hex(Color c) { return qcolor(c).name(QColor::HexRgb); }
+QString hex(Color c) { return toQColor(c).name(QColor::HexRgb); }
 
 QString num(double v) { return QString::number(v, 'g', 7); }
 
@@ -32,7 +30,7 @@ QString escaped(QString t) { return t.toHtmlEscaped(); }
 QImage surfacePicture(const Surface& s, double scale) {
   const QSizeF logical(s.width() / s.zoom(), s.height() / s.zoom());
   QImage img((logical * scale).toSize().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
-  img.fill(qcolor(s.backColor()));
+  img.fill(toQColor(s.backColor()));
   QPainter p(&img);
   const double k = scale / kTwipsPerPixel;  // device pixels per twip
   QPen pen;
@@ -42,14 +40,14 @@ QImage surfacePicture(const Surface& s, double scale) {
   const QFontMetricsF fm(font);
   p.setFont(font);
   for (const SurfaceOp& op : s.ops()) {
-    pen.setColor(qcolor(op.color));
+    pen.setColor(toQColor(op.color));
     switch (op.kind) {
       case SurfaceOp::Line:
         p.setPen(pen);
         p.drawLine(QPointF(op.x1 * k, op.y1 * k), QPointF(op.x2 * k, op.y2 * k));
         break;
       case SurfaceOp::Point:
-        p.fillRect(QRectF(std::floor(op.x1 * k), std::floor(op.y1 * k), scale, scale), qcolor(op.color));
+        p.fillRect(QRectF(std::floor(op.x1 * k), std::floor(op.y1 * k), scale, scale), toQColor(op.color));
         break;
       case SurfaceOp::Circle:
         p.setPen(pen);
@@ -57,7 +55,7 @@ QImage surfacePicture(const Surface& s, double scale) {
         p.drawEllipse(QPointF(op.x1 * k, op.y1 * k), op.x2 * k, op.x2 * k);
         break;
       case SurfaceOp::Text:
-        p.setPen(qcolor(op.color));
+        p.setPen(toQColor(op.color));
         p.drawText(QPointF(op.x1 * k, op.y1 * k + fm.ascent()), s.opText(op));
         break;
     }
@@ -123,9 +121,8 @@ QMenu* pictureMenu(Form& window, Surface& s) {
   auto* menu = new QMenu(&s);
   menu->setObjectName(QStringLiteral("pictureMenu"));
   menu->setAttribute(Qt::WA_DeleteOnClose);
-  menu->addAction(window.tx(QStringLiteral("picture.copy")), &s, [&s] {
-    QApplication::clipboard()->setImage(surfacePicture(s, 2.0));
-  });
+  menu->addAction(window.tx(QStringLiteral("picture.copy")), &s,
+                  [&s] { QApplication::clipboard()->setImage(surfacePicture(s, 2.0)); });
   menu->addAction(window.tx(QStringLiteral("picture.save")), &s, [&window, &s] {
     auto* dialog = new QFileDialog(&window, window.tx(QStringLiteral("picture.saveTitle")));
     dialog->setObjectName(QStringLiteral("pictureDialog"));
@@ -144,9 +141,8 @@ QMenu* pictureMenu(Form& window, Surface& s) {
     });
     dialog->open();
   });
-  menu->addAction(window.tx(QStringLiteral("picture.window")), &window, [&window] {
-    QApplication::clipboard()->setImage(window.grab().toImage());
-  });
+  menu->addAction(window.tx(QStringLiteral("picture.window")), &window,
+                  [&window] { QApplication::clipboard()->setImage(window.grab().toImage()); });
   menu->addSeparator();
   menu->addAction(window.tx(QStringLiteral("picture.help")), &window,
                   [&window] { showHelp(window.app(), window.objectName()); });
