@@ -20,6 +20,26 @@ struct FontSpec {
   double wordSpacing = 0;
 };
 
+// The fonts the windows are laid out with, one name each.
+namespace font {
+// clang-format off
+constexpr FontSpec sans{};                                   // MS Sans Serif 8.25, the default
+constexpr FontSpec small{"MS Sans Serif", 7.8};
+constexpr FontSpec bold78{"MS Sans Serif", 7.8, true};
+constexpr FontSpec bold96{"MS Sans Serif", 9.6, true};
+constexpr FontSpec bold12{"MS Sans Serif", 12, true};
+constexpr FontSpec plain138{"MS Sans Serif", 13.8};
+constexpr FontSpec bold138{"MS Sans Serif", 13.8, true};
+constexpr FontSpec arialBold96{"Arial", 9.6, true};
+constexpr FontSpec arialBold12{"Arial", 12, true};
+constexpr FontSpec narrowBold96{"Arial Narrow", 9.6, true};
+constexpr FontSpec narrowItalic36{"Arial Narrow", 36, false, true};
+// The generation window's degree scale: digits of fixed advance, blanks
+// widened so that each number's ink sits on its grid line.
+constexpr FontSpec scale{.family = "Arial Narrow", .pt = 8.25, .digitAdvance = 70, .wordSpacing = 112};
+// clang-format on
+}  // namespace font
+
 // The installed family that stands in for a layout's font name.
 QString installedFamily(const char* family);
 

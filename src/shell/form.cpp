@@ -18,6 +18,7 @@
 #include "shell/numtext.hpp"
 #include "shell/pacer.hpp"
 #include "shell/pictures.hpp"
+#include "shell/textnum.hpp"
 #include "texts/texts.hpp"
 
 namespace fv {
@@ -26,7 +27,7 @@ namespace {
 
 int px(int twips, double zoom) { return static_cast<int>(std::lround(twips * zoom / 15.0)); }
 
-char separator() { return App::decimalSeparator().toLatin1() ? App::decimalSeparator().toLatin1() : '.'; }
+char separator() { return separatorChar(App::decimalSeparator()); }
 
 // Ends a handler's pacing however the handler ends.
 struct HandlerScope {
@@ -391,8 +392,7 @@ void Form::placeMessage(const QWidget* field) {
 }
 
 double Form::num(const TextField& f) const {
-  const QByteArray utf8 = f.text().toUtf8();
-  auto v = numtext::parse(std::string_view(utf8.constData(), size_t(utf8.size())), separator(), f.programWritten());
+  auto v = parseText(f.text(), App::decimalSeparator(), f.programWritten());
   if (!v) throw ConversionError{const_cast<TextField*>(&f), f.text(), false};
   return *v;
 }
@@ -442,8 +442,16 @@ void Form::useKept(std::initializer_list<const char*> fields) const {
   }
 }
 
-void Form::refuse(const QWidget* field, const QString& pt, const QString& es) const {
-  throw InputRefused{const_cast<QWidget*>(field), edition_ == Edition::PT ? pt : es};
+void Form::refuse(const QWidget* field, const QString& message) const {
+  throw InputRefused{const_cast<QWidget*>(field), message};
 }
+
+void Form::refuse(const QWidget* field, const QString& pt, const QString& es) const {
+  refuse(field, edition_ == Edition::PT ? pt : es);
+}
+
+std::optional<double> Form::parse(const QString& text) const { return parseText(text, App::decimalSeparator()); }
+
+void Form::pause(std::int64_t counts) const { Pacer::pause(counts); }
 
 }  // namespace fv

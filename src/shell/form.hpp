@@ -16,6 +16,7 @@
 #include "shell/controls.hpp"
 #include "shell/edition.hpp"
 #include "shell/fonts.hpp"
+#include "shell/layout.hpp"
 #include "shell/surface.hpp"
 
 class QMessageBox;
@@ -24,36 +25,6 @@ class QShortcut;
 namespace fv {
 
 class App;
-
-enum class Kind { Text, MultiText, HScroll, VScroll, Button, Option, Frame, Label, Surface };
-enum class Only { Both, PT, ES };
-
-struct Rect {
-  int l = 0, t = 0, w = 0, h = 0;
-};
-
-// One control of a layout table. Positions are twips, relative to the parent
-// (the window, a frame or a drawing surface). The control's text comes from
-// the edition's text table under "<window>.<control>".
-struct Ctl {
-  Kind kind;
-  const char* name;  // the control's name, "Text7(5)" for an element of an array
-  Rect r;
-  const char* parent = nullptr;    // null: the window itself
-  std::optional<Rect> rEs = {};    // the ES position, when it differs
-  std::optional<Color> back = {};  // background
-  std::optional<Color> fore = {};  // text or drawing colour
-  FontSpec font = {};
-  Align align = Align::Left;
-  bool border = true;  // text fields and labels
-  bool visible = true;
-  int min = 0, max = 32767, value = 0;  // scroll bars
-  int smallChange = 1, largeChange = 1;
-  Only only = Only::Both;            // present in one edition only
-  std::optional<Color> backEs = {};  // ES background, when it differs
-  std::optional<Color> foreEs = {};
-  std::optional<FontSpec> fontEs = {};
-};
 
 class Form : public QWidget {
   Q_OBJECT
@@ -131,8 +102,16 @@ class Form : public QWidget {
   void writeNumber(TextField& f, double v, const char* pattern) const;
   QString str(double v) const;
 
-  // Stops the handler with a message in the edition's language.
+  // Stops the handler with a message (from the text table: tx("msg.<window>.<what>")),
+  // highlighting `field` when one is given.
+  [[noreturn]] void refuse(const QWidget* field, const QString& message) const;
   [[noreturn]] void refuse(const QWidget* field, const QString& pt, const QString& es) const;
+
+  // Reads a text as fields are read; nullopt when it is not a number.
+  std::optional<double> parse(const QString& text) const;
+
+  // Pauses an animation between two points (see Pacer).
+  void pause(std::int64_t counts) const;
 
   // The edition's text for a key of the text table.
   QString tx(const QString& key) const;
