@@ -7,8 +7,8 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QScreen>
-#include <QShortcut>
 #include <QScrollBar>
+#include <QShortcut>
 #include <algorithm>
 #include <cmath>
 #include <stdexcept>

@@ -42,6 +42,7 @@ struct Ctl {
   std::optional<FontSpec> fontEs = {};
 
   // Variations, each returning the changed control.
+  // clang-format off
   Ctl esAt(Rect es) const { Ctl c = *this; c.rEs = es; return c; }
   Ctl withFont(FontSpec f) const { Ctl c = *this; c.font = f; return c; }
   Ctl withFontEs(FontSpec f) const { Ctl c = *this; c.fontEs = f; return c; }
@@ -56,6 +57,7 @@ struct Ctl {
   Ctl ptOnly() const { Ctl c = *this; c.only = Only::PT; return c; }
   Ctl esOnly() const { Ctl c = *this; c.only = Only::ES; return c; }
   Ctl checked() const { Ctl c = *this; c.value = 1; return c; }
+  // clang-format on
 };
 
 // The builders. `parent` null: the window itself.
@@ -89,13 +91,27 @@ inline Ctl option(const char* name, Rect r, const char* parent = nullptr, FontSp
 }
 inline Ctl hscroll(const char* name, Rect r, const char* parent, int min, int max, int value, int small = 1,
                    int large = 1) {
-  return {.kind = Kind::HScroll, .name = name, .r = r, .parent = parent, .min = min, .max = max, .value = value,
-          .smallChange = small, .largeChange = large};
+  return {.kind = Kind::HScroll,
+          .name = name,
+          .r = r,
+          .parent = parent,
+          .min = min,
+          .max = max,
+          .value = value,
+          .smallChange = small,
+          .largeChange = large};
 }
 inline Ctl vscroll(const char* name, Rect r, const char* parent, int min, int max, int value, int small = 1,
                    int large = 1) {
-  return {.kind = Kind::VScroll, .name = name, .r = r, .parent = parent, .min = min, .max = max, .value = value,
-          .smallChange = small, .largeChange = large};
+  return {.kind = Kind::VScroll,
+          .name = name,
+          .r = r,
+          .parent = parent,
+          .min = min,
+          .max = max,
+          .value = value,
+          .smallChange = small,
+          .largeChange = large};
 }
 inline Ctl frame(const char* name, Rect r, const char* parent = nullptr, Color back = pal::grey) {
   return {.kind = Kind::Frame, .name = name, .r = r, .parent = parent, .back = back};

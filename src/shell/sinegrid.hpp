@@ -11,9 +11,9 @@ namespace fv {
 class Surface;
 
 struct SineGrid {
-  double axis;        // y of the time axis
-  double axisBottom;  // where the vertical axis ends
-  double gridBottom;  // where the grey verticals end
+  double axis;            // y of the time axis
+  double axisBottom;      // where the vertical axis ends
+  double gridBottom;      // where the grey verticals end
   std::vector<int> rows;  // y of the grey rows, drawn in this order
 };
 
