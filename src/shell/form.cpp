@@ -29,23 +29,14 @@ int px(int twips, double zoom) { return static_cast<int>(std::lround(twips * zoo
 
 char separator() { return separatorChar(App::decimalSeparator()); }
 
-// Ends a handler's pacing however the handler ends.
-struct HandlerScope {
-  int& depth;
-  explicit HandlerScope(int& d) : depth(d) {
-    ++depth;
-    Pacer::beginHandler();
-  }
-  ~HandlerScope() {
-    Pacer::endHandler();
-    --depth;
-  }
-};
-
 }  // namespace
 
 Form::Form(App& app, const QString& name, int widthTwips, int heightTwips, Color back)
-    : QWidget(nullptr), app_(app), edition_(app.edition()) {
+    : QWidget(nullptr),
+      app_(app),
+      edition_(app.edition()),
+      runner_(
+          *this, [this](const QString& key) { return tx(key); }, [&app] { return app.quitting(); }) {
   setObjectName(name);
   setAttribute(Qt::WA_QuitOnClose, false);
   initial_ = QSize(px(widthTwips, 1.0), px(heightTwips, 1.0));
@@ -308,88 +299,10 @@ void Form::onChange(const QString& name, std::function<void()> handler) {
 }
 
 void Form::run(const std::function<void()>& handler, bool quiet, const TextField* source) {
-  if (app_.quitting()) return;
-  HandlerScope scope(running_);
-  try {
-    handler();
-    if (source) unreadable_.remove(source);
-    // A run that went through makes an earlier message stale.
-    if (!quiet && box_) box_->hide();
-  } catch (const ConversionError& e) {
-    if (source && e.field == source) unreadable_.insert(source);
-    QString msg;
-    if (e.outOfRange)
-      msg = tx(QStringLiteral("msg.outOfRange")).arg(e.text);
-    else if (e.text.trimmed().isEmpty())
-      msg = tx(QStringLiteral("msg.emptyField"));
-    else
-      msg = tx(QStringLiteral("msg.notNumber"))
-                .arg(e.text.left(40) + (e.text.size() > 40 ? QStringLiteral("…") : QString()));
-    report(msg, e.field, quiet);
-  } catch (const InputRefused& e) {
-    report(e.message, e.field, quiet);
-  } catch (const Overflow&) {
-    report(tx(QStringLiteral("msg.overflow")), nullptr, quiet);
-  } catch (const Cancelled&) {
-    // The program is quitting: the handler just ends.
-  }
+  runner_.run(handler, quiet, source);
 }
 
-void Form::report(const QString& message, const QWidget* field, bool quiet) {
-  lastMessage_ = message;
-  if (auto* t = qobject_cast<TextField*>(const_cast<QWidget*>(field))) {
-    t->setHighlighted(true, !quiet);
-    t->setToolTip(message);
-  }
-  if (app_.quitting() || quiet) return;
-  if (!box_) {
-    box_ = new QMessageBox(QMessageBox::Warning, tx(QStringLiteral("msg.title")), QString(), QMessageBox::Ok, this);
-    box_->setObjectName(QStringLiteral("message"));
-    box_->setWindowModality(Qt::NonModal);
-  }
-  box_->setText(message);
-  placeMessage(field);
-  box_->show();
-  box_->raise();
-}
-
-QMessageBox* Form::messageBox() const { return box_ && box_->isVisible() ? box_.data() : nullptr; }
-
-void Form::placeMessage(const QWidget* field) {
-  // The box goes beside the highlighted field, never over it, so that the
-  // value to correct stays in sight; without a field, over the window's middle.
-  box_->adjustSize();
-  const QSize size = box_->size() + QSize(8, 40);  // the frame and its title bar
-  const QScreen* scr = screen();
-  const QRect room = scr ? scr->availableGeometry() : QRect(0, 0, 1 << 14, 1 << 14);
-  auto clamp = [&](QPoint p) {
-    p.setX(std::clamp(p.x(), room.left(), std::max(room.left(), room.right() - size.width())));
-    p.setY(std::clamp(p.y(), room.top(), std::max(room.top(), room.bottom() - size.height())));
-    return p;
-  };
-  if (!field || !field->isVisible()) {
-    const QPoint c = mapToGlobal(rect().center());
-    box_->move(clamp(c - QPoint(size.width() / 2, size.height() / 2)));
-    return;
-  }
-  const QRect f(field->mapToGlobal(QPoint(0, 0)), field->size());
-  const QRect keepClear = f.adjusted(-6, -6, 6, 6);
-  const int gap = 12;
-  const QPoint tries[] = {
-      {f.right() + gap, f.center().y() - size.height() / 2},
-      {f.left() - gap - size.width(), f.center().y() - size.height() / 2},
-      {f.center().x() - size.width() / 2, f.bottom() + gap},
-      {f.center().x() - size.width() / 2, f.top() - gap - size.height()},
-  };
-  for (const QPoint& p : tries) {
-    const QPoint at = clamp(p);
-    if (!QRect(at, size).intersects(keepClear)) {
-      box_->move(at);
-      return;
-    }
-  }
-  box_->move(clamp(tries[0]));
-}
+QMessageBox* Form::messageBox() const { return runner_.messageBox(); }
 
 double Form::num(const TextField& f) const {
   auto v = parseText(f.text(), App::decimalSeparator(), f.programWritten());
@@ -436,7 +349,7 @@ QString Form::str(double v) const {
 void Form::useKept(std::initializer_list<const char*> fields) const {
   for (const char* name : fields) {
     const TextField& f = text(QString::fromUtf8(name));
-    if (!unreadable_.contains(&f)) continue;
+    if (!runner_.unreadable(&f)) continue;
     cint(f);  // throws the error the change handler met
     throw ConversionError{const_cast<TextField*>(&f), f.text(), false};
   }

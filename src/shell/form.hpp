@@ -17,6 +17,7 @@
 #include "shell/edition.hpp"
 #include "shell/fonts.hpp"
 #include "shell/layout.hpp"
+#include "shell/runner.hpp"
 #include "shell/surface.hpp"
 
 class QMessageBox;
@@ -78,7 +79,7 @@ class Form : public QWidget {
   // `source` is the field whose change handler this is: while that handler
   // cannot read its field, the value it keeps is stale (see useKept).
   void run(const std::function<void()>& handler, bool quiet = false, const TextField* source = nullptr);
-  bool running() const { return running_ > 0; }
+  bool running() const { return runner_.running(); }
 
   // A click handler is about to use values kept by these fields' change
   // handlers: while one of the fields cannot be read, its kept value is
@@ -117,11 +118,11 @@ class Form : public QWidget {
   QString tx(const QString& key) const;
 
   // Shows a message in the window's message box (one box per window).
-  void showMessage(const QString& message) { report(message, nullptr, false); }
+  void showMessage(const QString& message) { runner_.report(message, nullptr, false); }
 
   // The last message shown to the user (empty when none since clearMessage).
-  QString lastMessage() const { return lastMessage_; }
-  void clearMessage() { lastMessage_.clear(); }
+  QString lastMessage() const { return runner_.lastMessage(); }
+  void clearMessage() { runner_.clearMessage(); }
   // The message box, while one is shown.
   QMessageBox* messageBox() const;
 
@@ -143,8 +144,6 @@ class Form : public QWidget {
     FontSpec font;
   };
   void place(const Placed& p);
-  void report(const QString& message, const QWidget* field, bool quiet);
-  void placeMessage(const QWidget* field);
   void focusLost(QWidget* old, QWidget* now);
   QWidget* widgetFor(const Ctl& c, QWidget* parent);
 
@@ -156,11 +155,8 @@ class Form : public QWidget {
   std::vector<Placed> placed_;
   QStringList tabOrder_;
   QStringList focusHome_;
-  QSet<const TextField*> unreadable_;  // fields whose change handler could not read them
-  QPointer<QMessageBox> box_;
   QShortcut* escape_ = nullptr;
-  QString lastMessage_;
-  int running_ = 0;
+  Runner runner_;
 };
 
 }  // namespace fv
