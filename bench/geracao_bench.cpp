@@ -25,12 +25,11 @@ int main(int argc, char** argv) {
   app.start();
   Form* f = app.show(QStringLiteral("Geração"));
   if (!f) return 1;
-  Pacer::setInstant(false);
+  app.pacer().setInstant(false);
 
   const ClickTimes t = timeClicks(*f, "pulso", "Picture1", 25);
   std::printf("pulso: handler median %.2f ms, max %.2f ms; paint median %.2f ms, max %.2f ms; %zu points\n",
-              median(t.handler), maxOf(t.handler), median(t.paint), maxOf(t.paint),
-              f->surface("Picture1").opCount());
+              median(t.handler), maxOf(t.handler), median(t.paint), maxOf(t.paint), f->surface("Picture1").opCount());
 
   // The scroll bar's re-run: 631 steps of 10000 counts.
   f->control("Frame1").setVisible(true);

@@ -59,17 +59,17 @@ int main(int argc, char** argv) {
     for (auto* b : f->findChildren<QAbstractButton*>()) {
       if (!b->isVisible() || b->objectName().isEmpty() || isReturn(b->text())) continue;
       if (qobject_cast<QAbstractButton*>(b)->inherits("QRadioButton")) continue;
-      Pacer::resetTotal();
-      const auto frames0 = Pacer::frames();
+      app.pacer().resetTotal();
+      const auto frames0 = app.pacer().frames();
       QElapsedTimer wall;
       wall.start();
       const double cpu0 = cpuSeconds();
       b->click();
       const double seconds = wall.nsecsElapsed() / 1e9;
       const double cpu = cpuSeconds() - cpu0;
-      const double nominal = Pacer::totalCount() * Pacer::kCountDuration.count() / 1e9;
+      const double nominal = app.pacer().totalCount() * Pacer::kCountDuration.count() / 1e9;
       for (int i = 0; i < 5; ++i) QApplication::processEvents();
-      const auto frames = Pacer::frames() - frames0;
+      const auto frames = app.pacer().frames() - frames0;
       const QString label = b->objectName() + " \"" + b->text().simplified().left(14) + "\"";
       if (nominal > 0)
         std::printf("%-18s %-24s %10.3f %10.3f %7.4f %7d %8.3f %6.1f\n", qPrintable(name), qPrintable(label), nominal,

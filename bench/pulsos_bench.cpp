@@ -27,14 +27,14 @@ void handlerTime(Form& f, const char* button, const char* surface) {
 }
 
 void realSpeed(Form& f, const char* button, double nominalMs) {
-  Pacer::setInstant(false);
-  const auto frames0 = Pacer::frames();
+  f.app().pacer().setInstant(false);
+  const auto frames0 = f.app().pacer().frames();
   auto t0 = Clock::now();
   f.button(button).click();
   const double wall = ms(Clock::now() - t0);
   std::printf("%-12s at real speed: %.1f ms for a nominal %.1f ms (%+.2f %%), %lld frames\n", button, wall, nominalMs,
-              100.0 * (wall - nominalMs) / nominalMs, static_cast<long long>(Pacer::frames() - frames0));
-  Pacer::setInstant(true);
+              100.0 * (wall - nominalMs) / nominalMs, static_cast<long long>(f.app().pacer().frames() - frames0));
+  f.app().pacer().setInstant(true);
 }
 
 }  // namespace
@@ -49,7 +49,7 @@ int main(int argc, char** argv) {
   if (!f) return 1;
   QApplication::processEvents();
 
-  Pacer::setInstant(true);
+  app.pacer().setInstant(true);
   handlerTime(*f, "Inicio", "Picture1");
   handlerTime(*f, "resultante", "Picture3");
   const double count = std::chrono::duration<double, std::milli>(Pacer::kCountDuration).count();

@@ -39,8 +39,8 @@ int animation(int argc, char** argv) {
   QApplication::setStyle(QStyleFactory::create("Fusion"));
   App program(Edition::PT);
   program.onQuit = [] {};
-  Form form(program, "Bench", 7000, 4500, RGB(192, 192, 192));
-  form.build({{.kind = Kind::Surface, .name = "Picture1", .r = {0, 0, 6015, 4335}, .back = RGB(224, 224, 224)}});
+  Form form(program, "Bench", 7000, 4500, pal::grey);
+  form.build({{.kind = Kind::Surface, .name = "Picture1", .r = {0, 0, 6015, 4335}, .back = pal::paper}});
   Surface& s = form.surface("Picture1");
   PaintCounter counter;
   s.installEventFilter(&counter);
@@ -58,8 +58,8 @@ int animation(int argc, char** argv) {
     cpu0 = cpuSeconds();
     double x = 1000, t = 6.28;
     for (int i = 0; i < points; ++i, t -= 0.01, x += 6) {
-      s.pset(x, 2000 + std::sin(t) * 1500, RGB(0, 0, 255));
-      Pacer::pause(count);
+      s.pset(x, 2000 + std::sin(t) * 1500, pal::blue);
+      program.pacer().pause(count);
     }
   });
   const double seconds = wall.nsecsElapsed() / 1e9;

@@ -38,7 +38,7 @@ int main(int argc, char** argv) {
   Form* f = app.show(QStringLiteral("simula2"));
   if (!f) return 1;
   QApplication::processEvents();
-  Pacer::setInstant(true);
+  app.pacer().setInstant(true);
   std::printf("platform %s\n", qPrintable(QGuiApplication::platformName()));
   for (const char* button : {"Command1", "Command2"})
     for (const char* current : {"40", "100", "1e9"}) runs(*f, button, current);

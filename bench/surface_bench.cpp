@@ -41,7 +41,7 @@ int main(int argc, char** argv) {
   app.onQuit = [] {};
   registerWindows(app);
   app.start();
-  Pacer::setInstant(true);
+  app.pacer().setInstant(true);
   const std::map<QString, std::pair<QString, QString>> longest = {
       {"Senoide", {"numero", "10922"}}, {"SenoideT", {"varIn", "50"}}, {"simula2", {"Text4", "1e9"}}};
 

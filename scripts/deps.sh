@@ -6,7 +6,7 @@
 FERVANO_PACKAGES=(
   cmake g++ make pkg-config
   qt6-base-dev qt6-svg-dev libgl-dev
-  libgtest-dev
+  libgtest-dev clang-format
   fonts-liberation2 fonts-urw-base35
   xvfb xauth xdotool x11-utils imagemagick
   desktop-file-utils appstream dpkg-dev file librsvg2-bin

@@ -15,13 +15,16 @@ if [ -n "$missing" ]; then
 fi
 jobs="$(nproc)"
 
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DFERVANO_TESTS=ON >/dev/null
-cmake --build build -j"$jobs"
-ctest --test-dir build --output-on-failure -j"$jobs"
+# The code layout first: it fails in a second.
+scripts/format.sh
+
+# Warnings are errors here, so that none creeps in.
+cmake --preset default -DFERVANO_WERROR=ON >/dev/null
+cmake --build --preset default -j"$jobs"
+ctest --preset default -j"$jobs"
 
 if [ "${FERVANO_SKIP_SANITIZERS:-0}" != 1 ]; then
-  cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DFERVANO_SANITIZE=ON -DFERVANO_BENCH=OFF >/dev/null
-  cmake --build build-asan -j"$jobs"
-  ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-    ctest --test-dir build-asan --output-on-failure -j"$jobs" -LE e2e
+  cmake --preset asan -DFERVANO_WERROR=ON >/dev/null
+  cmake --build --preset asan -j"$jobs"
+  ctest --preset asan -j"$jobs"
 fi

@@ -132,7 +132,7 @@ TEST(Geracao, GoTurnsTheGeneratorAndRevealsGeracao) {
     ASSERT_EQ(erased.size(), 631u * 4);
     EXPECT_EQ(countPoints(p1, kBlue), 631 * 3);
     EXPECT_EQ(countPoints(p1, kMagenta), 631 * 3);
-    EXPECT_EQ(Pacer::totalCount(), 631LL * 200000);
+    EXPECT_EQ(fv::testing::pacer().totalCount(), 631LL * 200000);
 
     // The mark starts at the left of the rim, on its outer edge.
     EXPECT_NEAR(mark[0].x1, 2000 + 1300 * std::sin(4.75), 0.01);
@@ -178,10 +178,10 @@ TEST(Geracao, PulseTrainHasFourPulsesAndNoPause) {
   Window w(Edition::ES);
   click(w.f, "go");
   const size_t generator = w.s("Picture2").ops().size();
-  Pacer::resetTotal();
+  fv::testing::pacer().resetTotal();
   click(w.f, "pulso");
   Surface& p1 = w.s("Picture1");
-  EXPECT_EQ(Pacer::totalCount(), 0);
+  EXPECT_EQ(fv::testing::pacer().totalCount(), 0);
   EXPECT_EQ(w.s("Picture2").ops().size(), generator);  // the generator stays
 
   // Leading edges start at the level line.
@@ -211,11 +211,11 @@ TEST(Geracao, GeracaoDrawsWaveformsAndPowersAndRevealsTheRest) {
     Window w(e);
     click(w.f, "go");
     w.f.text("Text4").setText("99");  // overwritten by the run
-    Pacer::resetTotal();
+    fv::testing::pacer().resetTotal();
     click(w.f, "geração");
     Surface& p1 = w.s("Picture1");
     // The PT edition lingers on each step.
-    EXPECT_EQ(Pacer::totalCount(), e == Edition::PT ? 631LL * 310000 : 631LL * 200000);
+    EXPECT_EQ(fv::testing::pacer().totalCount(), e == Edition::PT ? 631LL * 310000 : 631LL * 200000);
 
     // Grid: two axes and nine degree marks.
     const auto grid = linesOf(p1);
@@ -259,9 +259,9 @@ TEST(Geracao, ScrollBarAtFullAngle) {
     Window w(e);
     click(w.f, "go");
     click(w.f, "geração");
-    Pacer::resetTotal();
+    fv::testing::pacer().resetTotal();
     w.setAngle(100);
-    EXPECT_EQ(Pacer::totalCount(), 631LL * 10000);
+    EXPECT_EQ(fv::testing::pacer().totalCount(), 631LL * 10000);
     EXPECT_EQ(w.t("Text3"), "57.3");
     EXPECT_EQ(w.t("Text8"), ".54");
     EXPECT_EQ(w.t("Text18"), QStringLiteral("Ø =57.3"));
@@ -331,11 +331,11 @@ TEST(Geracao, TypedTextNeverBreaksALaterRun) {
 
 TEST(Geracao, CommaLocaleReadsBackItsOwnAngle) {
   Window w(Edition::PT);
-  App::setDecimalSeparator(QChar(','));
+  fv::testing::setDecimalSeparator(QChar(','));
   click(w.f, "go");
   click(w.f, "geração");
   w.setAngle(100);
-  App::setDecimalSeparator(QChar('.'));
+  fv::testing::setDecimalSeparator(QChar('.'));
   EXPECT_TRUE(w.f.lastMessage().isEmpty());
   EXPECT_EQ(w.t("Text3"), "57,3");
   EXPECT_EQ(w.t("Text18"), QStringLiteral("Ø =57,3"));
@@ -347,7 +347,7 @@ TEST(Geracao, ButtonsWithoutActionAndReturn) {
   for (Edition e : {Edition::PT, Edition::ES}) {
     Window w(e);
     for (const char* n : {"CAPACITOR", "indutor", "Command1"}) click(w.f, n);
-    EXPECT_EQ(Pacer::totalCount(), 0);
+    EXPECT_EQ(fv::testing::pacer().totalCount(), 0);
     EXPECT_TRUE(w.s("Picture1").ops().empty());
     EXPECT_TRUE(w.s("Picture2").ops().empty());
     for (const char* n : kHiddenAtStart) EXPECT_FALSE(shown(w.f, n)) << n;
@@ -370,7 +370,7 @@ TEST(Geracao, HeldArrowStepsOneRunAtATime) {
   int changes = 0, overlapping = 0, atRelease = -1;
   QObject::connect(bar, &QScrollBar::actionTriggered, [&] { overlapping += w.f.running(); });
   QObject::connect(bar, &QScrollBar::valueChanged, [&] { ++changes; });
-  Pacer::setInstant(false);
+  fv::testing::pacer().setInstant(false);
   const QPoint arrow(bar->width() - 4, bar->height() / 2);
   QTimer::singleShot(1500, [&] {
     QTest::mouseRelease(bar, Qt::LeftButton, {}, arrow);
@@ -378,7 +378,7 @@ TEST(Geracao, HeldArrowStepsOneRunAtATime) {
   });
   QTest::mousePress(bar, Qt::LeftButton, {}, arrow);
   QTest::qWait(2500);
-  Pacer::setInstant(true);
+  fv::testing::pacer().setInstant(true);
   EXPECT_GE(atRelease, 2);
   EXPECT_EQ(w.f.scroll("HScroll1").value(), atRelease);
   EXPECT_EQ(changes, atRelease);

@@ -89,9 +89,11 @@ TEST(Help, EveryPageIsThereAndEveryLinkLeadsToAPage) {
         if (name == QStringLiteral("analise")) fromMenu.insert(target.path());
       }
     }
-    for (const auto& [name, page] : kPages)
-      if (name != QStringLiteral("analise"))
+    for (const auto& [name, page] : kPages) {
+      if (name != QStringLiteral("analise")) {
         EXPECT_TRUE(fromMenu.count(helpPage(e, name).path())) << page.toStdString();
+      }
+    }
   }
 }
 
@@ -149,7 +151,7 @@ const std::map<QString, std::vector<Step>>& workedExamples() {
 TEST(Help, WorkedExamplesQuoteWhatTheWindowsShow) {
   for (Edition e : {Edition::PT, Edition::ES}) {
     Program p(e);
-    App::setDecimalSeparator(QChar(','));
+    fv::testing::setDecimalSeparator(QChar(','));
     for (const auto& [name, page] : kPages) {
       SCOPED_TRACE((language(e) + QLatin1Char('/') + page).toStdString());
       const auto marked = markedNumbers(read(helpPage(e, name)));
@@ -182,7 +184,7 @@ TEST(Help, WorkedExamplesQuoteWhatTheWindowsShow) {
       }
       for (const auto& [mark, number] : marked) EXPECT_TRUE(checked.count(mark)) << "unchecked " << mark.toStdString();
     }
-    App::setDecimalSeparator(QChar('.'));
+    fv::testing::setDecimalSeparator(QChar('.'));
   }
 }
 

@@ -58,7 +58,7 @@ TEST(Input, DraggingTheAngleRaisesOneChangeAtRelease) {
   QTest::mouseRelease(win, Qt::LeftButton, {}, a.inWindow(from + QPoint(120, 0)));
   EXPECT_EQ(a.changes, 1);
   EXPECT_EQ(a.f.scroll("HScroll1").value(), a.bar->sliderPosition());
-  EXPECT_EQ(Pacer::totalCount() % (631LL * 10000), 0);
+  EXPECT_EQ(fv::testing::pacer().totalCount() % (631LL * 10000), 0);
 }
 
 // Keys pressed while a run goes on each make one step and one run
@@ -67,13 +67,13 @@ TEST(Input, KeysDuringARunAreHandledAfterwardsInOrder) {
   Angle a;
   a.bar->setFocus();
   QWindow* win = a.f.windowHandle();
-  Pacer::setInstant(false);
+  fv::testing::pacer().setInstant(false);
   QTimer::singleShot(100, [&] {
     for (int i = 0; i < 3; ++i) QTest::keyClick(win, Qt::Key_Left);
   });
   QTest::keyClick(win, Qt::Key_End);
   for (int i = 0; i < 500 && a.changes < 4; ++i) QTest::qWait(20);
-  Pacer::setInstant(true);
+  fv::testing::pacer().setInstant(true);
   EXPECT_EQ(a.f.scroll("HScroll1").value(), 97);
   EXPECT_EQ(a.overlapping, 0);
   EXPECT_EQ(a.f.focusWidget(), a.bar);
@@ -86,13 +86,13 @@ TEST(Input, AClickDuringARunReachesOnlyWhatWasThere) {
   Form& f = p.open("simula1");
   QWidget& fase2 = f.control("Command2");
   const QPoint spot = fase2.mapTo(&f, fase2.rect().center());
-  Pacer::setInstant(false);
+  fv::testing::pacer().setInstant(false);
   QTimer::singleShot(200, [&] { QTest::mouseClick(f.windowHandle(), Qt::LeftButton, {}, spot); });
   click(f, "fase01");
   QTest::qWait(300);
-  Pacer::setInstant(true);
+  fv::testing::pacer().setInstant(true);
   EXPECT_TRUE(fase2.isVisible());
-  EXPECT_EQ(Pacer::totalCount(), 138 * 200000) << "only Fase 1 ran";
+  EXPECT_EQ(fv::testing::pacer().totalCount(), 138 * 200000) << "only Fase 1 ran";
 }
 
 TEST(Input, EnterAndSpacePressTheFocusedButton) {
@@ -103,10 +103,10 @@ TEST(Input, EnterAndSpacePressTheFocusedButton) {
     Button& fundamental = f.button("Fundamental");
     fundamental.setFocus();
     QTest::keyClick(&fundamental, Qt::Key_Return);
-    EXPECT_EQ(Pacer::totalCount(), 629LL * (200000 + 11000));
+    EXPECT_EQ(fv::testing::pacer().totalCount(), 629LL * (200000 + 11000));
     QTest::keyClick(&fundamental, Qt::Key_Space);
     QTest::keyClick(&fundamental, Qt::Key_Enter, Qt::KeypadModifier);
-    EXPECT_EQ(Pacer::totalCount(), 3 * 629LL * (200000 + 11000));
+    EXPECT_EQ(fv::testing::pacer().totalCount(), 3 * 629LL * (200000 + 11000));
   }
 }
 
@@ -119,7 +119,8 @@ TEST(Input, FocusAfterResetGoesToTheFirstDrawingButton) {
   f.button("reset").setFocus();
   click(f, "reset");
   EXPECT_EQ(f.focusWidget(), &f.button("Fundamental"));
-  for (QLineEdit* e : f.findChildren<QLineEdit*>()) EXPECT_FALSE(e->hasSelectedText()) << e->parent()->objectName().toStdString();
+  for (QLineEdit* e : f.findChildren<QLineEdit*>())
+    EXPECT_FALSE(e->hasSelectedText()) << e->parent()->objectName().toStdString();
 }
 
 // A refused field: the message stands beside it and goes once a run goes
@@ -158,13 +159,13 @@ TEST(Input, MessagesBesideTheFieldAndStaleValuesRefused) {
 TEST(Input, EscapeFinishesNowAndF11TogglesFullScreen) {
   Program paced(Edition::PT);
   Form& f = paced.open("Senoide");
-  Pacer::setInstant(false);
+  fv::testing::pacer().setInstant(false);
   QTimer::singleShot(200, [&] { QTest::keyClick(f.windowHandle(), Qt::Key_Escape); });
-  const auto frames = Pacer::frames();
+  const auto frames = fv::testing::pacer().frames();
   click(f, "Fundamental");
-  Pacer::setInstant(true);
+  fv::testing::pacer().setInstant(true);
   // About 170 frames at its pace; Esc came after a dozen.
-  EXPECT_LT(Pacer::frames() - frames, 100) << "the animation was not finished at once";
+  EXPECT_LT(fv::testing::pacer().frames() - frames, 100) << "the animation was not finished at once";
 
   Program instant(Edition::PT);
   Form& g = instant.open("Senoide");

@@ -77,7 +77,7 @@ TEST(Menu, TabOrderStartsAtSairWhichHasTheFocus) {
   for (const QString& next : order) {
     w = w->nextInFocusChain();
     while (w->focusPolicy() == Qt::NoFocus || !w->isVisibleTo(&m) ||
-           w->focusProxy() == nullptr && !qobject_cast<QAbstractButton*>(w) && w->objectName().isEmpty())
+           (w->focusProxy() == nullptr && !qobject_cast<QAbstractButton*>(w) && w->objectName().isEmpty()))
       w = w->nextInFocusChain();
     // Fields hand the focus to their editor: compare the control that owns it.
     QWidget* owner = w;

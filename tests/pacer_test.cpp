@@ -8,52 +8,49 @@
 using namespace fv;
 
 TEST(Pacer, InstantModeOnlyAddsUpTheCounts) {
-  Pacer::setInstant(true);
-  Pacer::clearCancel();
-  Pacer::resetTotal();
-  Pacer::pause(200000);
-  Pacer::pause(0);
-  Pacer::pause(-5);
-  Pacer::pause(11000);
-  EXPECT_EQ(Pacer::totalCount(), 211000);
-  Pacer::resetTotal();
-  EXPECT_EQ(Pacer::totalCount(), 0);
+  Pacer pacer;
+  pacer.setInstant(true);
+  pacer.pause(200000);
+  pacer.pause(0);
+  pacer.pause(-5);
+  pacer.pause(11000);
+  EXPECT_EQ(pacer.totalCount(), 211000);
+  pacer.resetTotal();
+  EXPECT_EQ(pacer.totalCount(), 0);
 }
 
 TEST(Pacer, ACountLastsSeventyFiveNanoseconds) { EXPECT_EQ(Pacer::kCountDuration.count(), 75); }
 
 TEST(Pacer, RealModeTakesAboutTheNominalTime) {
+  Pacer pacer;
   // Behaviour, not a timing target: the pacer neither returns at once nor
   // waits for a second when asked for 20 ms (the benchmark measures precision).
-  Pacer::setInstant(false);
-  Pacer::clearCancel();
+  pacer.setInstant(false);
   QElapsedTimer t;
   t.start();
-  Pacer::beginHandler();
-  for (int i = 0; i < 4; ++i) Pacer::pause(66667);  // 4 x 5 ms
-  Pacer::endHandler();
+  pacer.beginHandler();
+  for (int i = 0; i < 4; ++i) pacer.pause(66667);  // 4 x 5 ms
+  pacer.endHandler();
   EXPECT_GE(t.elapsed(), 15);
   EXPECT_LT(t.elapsed(), 1000);
-  Pacer::setInstant(true);
 }
 
 TEST(Pacer, QuittingEndsARunningHandler) {
-  Pacer::setInstant(true);
-  Pacer::clearCancel();
-  Pacer::cancel();
-  EXPECT_THROW(Pacer::pause(1), Cancelled);
-  Pacer::clearCancel();
-  EXPECT_NO_THROW(Pacer::pause(1));
+  Pacer pacer;
+  pacer.setInstant(true);
+  pacer.cancel();
+  EXPECT_THROW(pacer.pause(1), Cancelled);
+  pacer.clearCancel();
+  EXPECT_NO_THROW(pacer.pause(1));
 }
 
 TEST(Pacer, TimersAndPaintingRunDuringAPauseButNotUserInput) {
-  Pacer::setInstant(false);
-  Pacer::clearCancel();
+  Pacer pacer;
+  pacer.setInstant(false);
   bool timerRan = false;
   QTimer::singleShot(0, [&] { timerRan = true; });
-  Pacer::beginHandler();
-  Pacer::pause(400000);  // 30 ms: the pacer lets the event loop run once
-  Pacer::endHandler();
+  pacer.beginHandler();
+  pacer.pause(400000);  // 30 ms: the pacer lets the event loop run once
+  pacer.endHandler();
   EXPECT_TRUE(timerRan);
-  Pacer::setInstant(true);
 }

@@ -157,7 +157,7 @@ TEST(Pulsos, InicioDrawsTheSmallGridInItsOrderThenTextsAndCurve) {
   EXPECT_NEAR(curve[315]->y1, 2000 + 1500 * std::sin(3.15), 0.01);
   EXPECT_EQ(curve.back()->x1, 4780.f);
   EXPECT_NEAR(curve.back()->y1, 2000, 0.1);
-  EXPECT_EQ(Pacer::totalCount(), 631 * 20000);
+  EXPECT_EQ(fv::testing::pacer().totalCount(), 631 * 20000);
 
   // The lower surface is not touched.
   EXPECT_EQ(f.surface("Picture3").clsCount(), 0);
@@ -180,7 +180,7 @@ TEST(Pulsos, ResultantsDrawTheLargeGridWithMarkersLastAndClearBeforeEachCurve) {
   EXPECT_EQ(gridRuns(s), want);
   EXPECT_EQ(countPoints(s, kBlue), 6301);
   EXPECT_EQ(countPoints(s, kWhite), 0);
-  EXPECT_EQ(Pacer::totalCount(), 6301 * 5000);
+  EXPECT_EQ(fv::testing::pacer().totalCount(), 6301 * 5000);
 
   click(f, "resultante2");
   EXPECT_EQ(s.clsCount(), 2);
@@ -189,7 +189,7 @@ TEST(Pulsos, ResultantsDrawTheLargeGridWithMarkersLastAndClearBeforeEachCurve) {
   EXPECT_EQ(countPoints(s, kWhite), 6301);
   EXPECT_EQ(countPoints(s, kMarker), 2 * 9951);
   EXPECT_EQ(fv::testing::countOps(s, SurfaceOp::Text), 0);
-  EXPECT_EQ(Pacer::totalCount(), 2 * 6301 * 5000);
+  EXPECT_EQ(fv::testing::pacer().totalCount(), 2 * 6301 * 5000);
 
   std::vector<const SurfaceOp*> curve;
   for (const auto& op : s.ops())

@@ -9,7 +9,7 @@
 #include <QScrollBar>
 #include <random>
 
-#include "shell/numtext.hpp"
+#include "shell/textnum.hpp"
 #include "support/testing.hpp"
 
 using namespace fv;
@@ -57,9 +57,7 @@ const QStringList& hostileTexts() {
 }
 
 bool isNumber(const QString& text, bool programWritten) {
-  const QByteArray u = text.toUtf8();
-  const char sep = App::decimalSeparator().toLatin1();
-  return numtext::parse(std::string_view(u.constData(), size_t(u.size())), sep, programWritten).has_value();
+  return parseText(text, fv::testing::Program::current()->app.decimalSeparator(), programWritten).has_value();
 }
 
 struct Walker {

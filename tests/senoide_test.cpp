@@ -81,8 +81,9 @@ TEST_F(SenoideTest, OpensWithItsControlsTextsAndStartState) {
   EXPECT_EQ(f.initialSize(), QSize(1016, 734));
   for (const Ctl& c : senoideLayout()) {
     ASSERT_TRUE(f.has(c.name)) << c.name;
-    if (c.kind == Kind::Text || c.kind == Kind::Button || c.kind == Kind::Label)
+    if (c.kind == Kind::Text || c.kind == Kind::Button || c.kind == Kind::Label) {
       EXPECT_FALSE(f.tx(QStringLiteral("Senoide.") + c.name).isEmpty()) << c.name;
+    }
   }
   for (const char* r : {"Text15", "Text16", "Text37", "Text38", "Text39", "Text10"}) EXPECT_EQ(txt(r), "0.0") << r;
   EXPECT_EQ(txt("Text13"), "Tensão   Angulo");
@@ -175,7 +176,7 @@ TEST_F(SenoideTest, FundamentalDrawsOnePeriodAndItsPower) {
   EXPECT_EQ(f.feitoF, 1);
   EXPECT_EQ(f.ordemN, 0);
   EXPECT_EQ(f.velocidade, 11000);
-  EXPECT_EQ(Pacer::totalCount(), 629LL * (200000 + 11000));
+  EXPECT_EQ(fv::testing::pacer().totalCount(), 629LL * (200000 + 11000));
 
   for (int i : {1, 2}) {
     const Surface& s = pic(i);
@@ -222,7 +223,7 @@ TEST_F(SenoideTest, FundamentalFollowsTheBarsAndTheCurrentAngle) {
   EXPECT_EQ(peaks(points(pic(2), kBlue)), 4);
   EXPECT_NEAR(minY(points(pic(1), kBlue)), -2000, 1);  // clipped by the surface
   EXPECT_EQ(f.velocidade, 20000);
-  EXPECT_EQ(Pacer::totalCount(), 629LL * (200000 + 20000));
+  EXPECT_EQ(fv::testing::pacer().totalCount(), 629LL * (200000 + 20000));
 }
 
 TEST_F(SenoideTest, FundamentalStopsAtAFieldThatIsNotANumber) {
@@ -255,7 +256,7 @@ TEST_F(SenoideTest, SecondHarmonicCountsItsAnglesTwice) {
   // Drawn on top of nothing: no frame before the fundamental.
   EXPECT_EQ(countOps(pic(1), SurfaceOp::Line), 0);
   // velocidade is still 0: no pause at all.
-  EXPECT_EQ(Pacer::totalCount(), 0);
+  EXPECT_EQ(fv::testing::pacer().totalCount(), 0);
 
   // 90 degrees on the voltage bar shift the voltage by 180 degrees.
   f.scroll("HScroll2").setValue(90);
@@ -263,7 +264,7 @@ TEST_F(SenoideTest, SecondHarmonicCountsItsAnglesTwice) {
   f.scroll("VScroll1").setValue(11001);
   pic(1).cls();
   pic(2).cls();
-  Pacer::resetTotal();
+  fv::testing::pacer().resetTotal();
   click(f, "segundaH(1)");
   const double a = 90 * 3.1416 / 180;
   const double t0 = a + 12.6;
@@ -273,7 +274,7 @@ TEST_F(SenoideTest, SecondHarmonicCountsItsAnglesTwice) {
   EXPECT_NEAR(w.front().y, 2000 - std::sin(12.6) * 500, 1);
   EXPECT_NEAR(q.front().y, 2000 - std::fabs(std::sin(a + (a + t0)) * 5 * std::sin(a + t0) * 500) / 10, 0.01);
   // The pause is the quotient velocidade / 2, counted up to it.
-  EXPECT_EQ(Pacer::totalCount(), std::int64_t(w.size()) * 5501);
+  EXPECT_EQ(fv::testing::pacer().totalCount(), std::int64_t(w.size()) * 5501);
 }
 
 TEST_F(SenoideTest, ThirdHarmonicReadsItsFieldsAndStoredAngles) {
@@ -291,13 +292,13 @@ TEST_F(SenoideTest, ThirdHarmonicReadsItsFieldsAndStoredAngles) {
   type(f, "Text14", "70");
   type(f, "Text20", "90");
   f.scroll("VScroll1").setValue(11001);
-  Pacer::resetTotal();
+  fv::testing::pacer().resetTotal();
   click(f, "terceira");
   const auto w = points(pic(1), kBlack);
   EXPECT_NEAR(minY(w), 1300, 1);
   const double a = 90 * 3.1416 / 180;
   EXPECT_NEAR(w.front().y, 2000 + std::sin(a + 18.84 + a * 3.1416 / 180) * 700, 0.01);
-  EXPECT_EQ(Pacer::totalCount(), std::int64_t(w.size()) * 3667);  // 11001 / 3
+  EXPECT_EQ(fv::testing::pacer().totalCount(), std::int64_t(w.size()) * 3667);  // 11001 / 3
 
   // A voltage that is not a number: stopped before drawing, the flag left at 0.
   pic(1).cls();
@@ -328,7 +329,7 @@ TEST_F(SenoideTest, InterHarmonicDrawsABlueLineAlongTheTopEdge) {
   EXPECT_EQ(ops[0].color, kGold);
   EXPECT_EQ(ops[1].color, kBlue);
   EXPECT_FLOAT_EQ(ops[1].x1, ops[0].x1);
-  EXPECT_EQ(Pacer::totalCount(), 943LL * 7334);  // 11001 / 1.5 counted up
+  EXPECT_EQ(fv::testing::pacer().totalCount(), 943LL * 7334);  // 11001 / 1.5 counted up
 }
 
 TEST_F(SenoideTest, HarmonicOfOrderNAndItsQuirks) {
@@ -342,8 +343,8 @@ TEST_F(SenoideTest, HarmonicOfOrderNAndItsQuirks) {
   ASSERT_EQ(v.size(), 3780u);
   EXPECT_EQ(countPoints(pic(2), kRed), 3780);
   EXPECT_NEAR(v.back().x, 4779, 0.01);
-  EXPECT_NEAR(minY(v), 1500, 1);                 // voltage scale 5: 100 V is 500 twips
-  EXPECT_EQ(Pacer::totalCount(), 3780LL * 612);  // 11001 / 18 counted up
+  EXPECT_NEAR(minY(v), 1500, 1);                               // voltage scale 5: 100 V is 500 twips
+  EXPECT_EQ(fv::testing::pacer().totalCount(), 3780LL * 612);  // 11001 / 18 counted up
 
   // 30 degrees become a whole number of radians: 1.
   type(f, "Text3", "30");
@@ -406,7 +407,7 @@ TEST_F(SenoideTest, ResultantWithNothingDrawnIsFlat) {
   EXPECT_EQ(maxY(i), 3000);
   EXPECT_NEAR(v.back().x, 4768, 0.01);
   EXPECT_EQ(txt("Text39"), ".");
-  EXPECT_EQ(Pacer::totalCount(), 6281LL * 1000);
+  EXPECT_EQ(fv::testing::pacer().totalCount(), 6281LL * 1000);
 
   // Locked: only reset and fim remain.
   for (const char* b : kDrawingButtons) EXPECT_FALSE(shown(b)) << b;

@@ -168,7 +168,7 @@ TEST(SenoideTFundamental, DefaultsDrawThreeSinesAndPowers) {
   for (const char* n : {"Text23", "Text24", "Text25", "Text26", "Text27", "Text31"})
     EXPECT_EQ(f.text(n).text(), "28.3");
   for (const char* n : {"Text32", "Text33", "Text34"}) EXPECT_EQ(f.text(n).text(), ".");
-  EXPECT_EQ(Pacer::totalCount(), 629 * 20000);
+  EXPECT_EQ(fv::testing::pacer().totalCount(), 629 * 20000);
   EXPECT_EQ(f.temFund, 1);
   EXPECT_EQ(f.modoCorr, 0);
   EXPECT_EQ(f.VR, 300);
@@ -258,7 +258,7 @@ TEST(SenoideTHarmonics, PassesStepsColoursAndFlags) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.button);
     click(f, "Picture1");
-    Pacer::resetTotal();
+    fv::testing::pacer().resetTotal();
     click(f, c.button);
     EXPECT_EQ(countOps(s, SurfaceOp::Line), 0);  // no grid of their own
     for (int k = 0; k < 3; ++k) {
@@ -269,7 +269,7 @@ TEST(SenoideTHarmonics, PassesStepsColoursAndFlags) {
       EXPECT_NEAR(pts.back().x1, c.lastX, 0.01);
       EXPECT_NEAR(amplitude(s, c.order[k], 2000), c.amplitude, 1);
     }
-    EXPECT_EQ(Pacer::totalCount(), c.passes * c.pause);
+    EXPECT_EQ(fv::testing::pacer().totalCount(), c.passes * c.pause);
     EXPECT_EQ(f.*c.flag, 1);
   }
 }
@@ -365,7 +365,7 @@ TEST(SenoideTResultants, WithNothingDrawnBothAreFlatLines) {
   EXPECT_EQ(countPoints(s, kBlue), 6281);
   EXPECT_EQ(amplitude(s, kBlue, 3200), 0);
   EXPECT_NEAR(points(s, kBlue).back().x1, 4768, 0.01);
-  EXPECT_EQ(Pacer::totalCount(), 6281 * 2000);
+  EXPECT_EQ(fv::testing::pacer().totalCount(), 6281 * 2000);
   EXPECT_TRUE(f.button("reset").isVisibleTo(&f));
 
   click(f, "resultante1");
@@ -463,7 +463,7 @@ TEST(SenoideTCurrents, OnlyPhaseRTakesItsAngle) {
   const Surface& s = f.surface("Picture1");
   click(f, "corrente");
   EXPECT_EQ(countOps(s, SurfaceOp::Line), 0);
-  EXPECT_EQ(Pacer::totalCount(), 629 * 20000);
+  EXPECT_EQ(fv::testing::pacer().totalCount(), 629 * 20000);
   EXPECT_NEAR(amplitude(s, kBlue, 2000), 300, 0.5);
   const auto r0 = points(s, kBlue), s0 = points(s, kGreen);
   EXPECT_NEAR(s0[0].y1, 2000 + 300 * std::sin(6.2832 - 2.0944), 0.01);
@@ -495,9 +495,9 @@ TEST(SenoideTCurrents, TrocaCyclesThroughVoltagesAndCurrents) {
 
   // Voltages only, re-read from the fields, without pauses and new powers.
   type(f, "FVR", "200");
-  Pacer::resetTotal();
+  fv::testing::pacer().resetTotal();
   click(f, "reset_corr");
-  EXPECT_EQ(Pacer::totalCount(), 0);
+  EXPECT_EQ(fv::testing::pacer().totalCount(), 0);
   EXPECT_EQ(f.modoCorr, 1);
   EXPECT_EQ(countOps(s, SurfaceOp::Line), 18);
   EXPECT_EQ(countPoints(s, kBlue), 629);
@@ -518,7 +518,7 @@ TEST(SenoideTCurrents, TrocaCyclesThroughVoltagesAndCurrents) {
   click(f, "reset_corr");
   EXPECT_EQ(f.modoCorr, 0);
   EXPECT_EQ(countPoints(s, kRed), 2 * 629);
-  EXPECT_EQ(Pacer::totalCount(), 629 * 20000);
+  EXPECT_EQ(fv::testing::pacer().totalCount(), 629 * 20000);
   EXPECT_EQ(f.temFund, 1);
 }
 

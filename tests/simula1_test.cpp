@@ -51,12 +51,12 @@ TEST(Simula1, EditionsDifferInWidthTextsAndBanner) {
 TEST(Simula1, Fase1DrawsRunAndCrossSectionAtTheInitialValues) {
   Program p(Edition::PT);
   Form& f = p.open("simula1");
-  Pacer::resetTotal();
+  fv::testing::pacer().resetTotal();
   click(f, "fase01");
   EXPECT_EQ(f.text("Text10").text(), "28.5714285714286");
   EXPECT_EQ(f.text("Text12").text(), "2.695");
   EXPECT_EQ(f.text("Text4").text(), "1");
-  EXPECT_EQ(Pacer::totalCount(), 138 * 200000);
+  EXPECT_EQ(fv::testing::pacer().totalCount(), 138 * 200000);
   const Surface& pic1 = f.surface("Picture1");
   EXPECT_EQ(testing::countPoints(pic1, RGB(117, 128, 134)), 1380 * 81);
   const auto markers = circles(pic1, kMarker);
@@ -105,7 +105,7 @@ TEST(Simula1, ResultsAndRingsFollowTheInputs) {
 
 TEST(Simula1, Fase2AndFase3DrawOverWhatIsThere) {
   Program p(Edition::ES);
-  App::setDecimalSeparator(QChar(','));
+  fv::testing::setDecimalSeparator(QChar(','));
   Form& f = p.open("simula1");
   click(f, "fase01");
   const Surface& pic1 = f.surface("Picture1");
@@ -116,9 +116,9 @@ TEST(Simula1, Fase2AndFase3DrawOverWhatIsThere) {
   EXPECT_EQ(pic1.ops().size(), afterFase1 + (192 + 1300 + 200) * 81 + 8);
 
   const size_t before = pic1.ops().size();
-  Pacer::resetTotal();
+  fv::testing::pacer().resetTotal();
   click(f, "Command3");
-  EXPECT_EQ(Pacer::totalCount(), 435 * 20000);
+  EXPECT_EQ(fv::testing::pacer().totalCount(), 435 * 20000);
   // The new circles in drawing order, grouped into runs by where they lie.
   auto runOf = [](const SurfaceOp& op) {
     if (op.y1 == 950) return op.color == kMarker ? 5 : 0;
@@ -139,7 +139,7 @@ TEST(Simula1, Fase2AndFase3DrawOverWhatIsThere) {
   EXPECT_EQ(f.text("Text12").text(), "0,539");
   EXPECT_EQ(f.text("Text4").text(), "5,39");
   EXPECT_EQ(f.text("Text4").lineEdit()->cursorPosition(), 0);
-  App::setDecimalSeparator(QChar('.'));
+  fv::testing::setDecimalSeparator(QChar('.'));
 }
 
 TEST(Simula1, VisibilityThroughThePhasesAndTheMenu) {
@@ -173,11 +173,11 @@ TEST(Simula1, TextThatIsNotANumberStopsWithAMessage) {
     click(f, "Command2");
     const size_t drawn = f.surface("Picture1").ops().size();
     type(f, "Text14", "");
-    Pacer::resetTotal();
+    fv::testing::pacer().resetTotal();
     click(f, "Command3");  // stops before the animation
     EXPECT_TRUE(f.text("Text14").highlighted());
     EXPECT_EQ(f.surface("Picture1").ops().size(), drawn);
-    EXPECT_EQ(Pacer::totalCount(), 0);
+    EXPECT_EQ(fv::testing::pacer().totalCount(), 0);
 
     type(f, "Text6", "dez");
     click(f, "fase01");  // clears, hides the phase buttons, then stops

@@ -108,13 +108,13 @@ TEST_F(Simula2Test, ScrollBarsWriteTheirFieldsWithWholeNumbers) {
 
 TEST_F(Simula2Test, OpenTroughAtInitialValues) {
   QSignalSpy text12(&f.text("Text12"), &TextField::changed);
-  Pacer::resetTotal();
+  fv::testing::pacer().resetTotal();
   click(f, "Command1");
   EXPECT_EQ(f.lastMessage(), "");
   EXPECT_EQ(t("Text10"), "37.61");
   EXPECT_EQ(t("Text12"), "6220.596");
   EXPECT_EQ(text12.count(), 1);
-  EXPECT_EQ(Pacer::totalCount(), 0);  // no pauses
+  EXPECT_EQ(fv::testing::pacer().totalCount(), 0);  // no pauses
 
   // Cable 1 is drawn twice (before and after the field), cable 2 once.
   const auto c1 = circles(pic, kCable1), c2 = circles(pic, kCable2);
@@ -262,8 +262,11 @@ TEST_F(Simula2Test, WidthAndHeightZero) {
   EXPECT_FLOAT_EQ(circles(pic, kCable1).begin()->first.second, 5000);
   EXPECT_FLOAT_EQ(circles(pic, kCable2).begin()->first.second, 5000);
   // y < 5100 - H is y < 5100: above the floor, beside the band, all yellow.
-  for (const Pt& q : points(pic))
-    if (q.x > 10100 && q.y < 5090) ASSERT_EQ(q.c, kAbove);
+  for (const Pt& q : points(pic)) {
+    if (q.x > 10100 && q.y < 5090) {
+      ASSERT_EQ(q.c, kAbove);
+    }
+  }
 }
 
 TEST_F(Simula2Test, VoltageFromTheFieldOpenAndFromTheBarClosed) {

@@ -225,11 +225,14 @@ TEST(DisplayList, ReadsBackExactlyWhatItWasGiven) {
   SurfaceOp op;
   for (size_t i = 0; i < given.size(); ++i) {
     list.push(given[i]);
-    if (rng() % 100 == 0 || i + 1 == given.size())
+    if (rng() % 100 == 0 || i + 1 == given.size()) {
       for (; tail.next(op); ++read) {
         ASSERT_TRUE(same(op, given[read])) << read;
-        if (op.kind == SurfaceOp::Text) EXPECT_EQ(op.text, int(texts++));
+        if (op.kind == SurfaceOp::Text) {
+          EXPECT_EQ(op.text, int(texts++));
+        }
       }
+    }
   }
   EXPECT_EQ(read, given.size());
   EXPECT_EQ(list.size(), given.size());
@@ -370,9 +373,10 @@ TEST(SurfaceDifferential, IncrementalPaintingEqualsAFreshRendering) {
       else
         QCoreApplication::processEvents();
       QCoreApplication::processEvents();  // what was asked to be repainted is repainted
-      if (rng() % 8 == 0 && checks++ < 12)
+      if (rng() % 8 == 0 && checks++ < 12) {
         EXPECT_EQ(difference(onScreen(s), fresh(s, since)), "")
             << "at zoom " << zoom << ", " << done << (frame ? " after a frame" : " after the event loop");
+      }
     }
     QCoreApplication::processEvents();
     EXPECT_EQ(difference(onScreen(s), fresh(s, since)), "") << "at zoom " << zoom;

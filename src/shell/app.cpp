@@ -13,6 +13,7 @@
 #include "shell/input.hpp"
 #include "shell/menu.hpp"
 #include "shell/pacer.hpp"
+#include "shell/surface.hpp"
 
 // The icon resource is compiled into the static library, whose unreferenced
 // objects the linker leaves out: it has to be brought in by name.
@@ -20,15 +21,13 @@ static void initIconResource() { Q_INIT_RESOURCE(icons); }
 
 namespace fv {
 
-namespace {
-QChar g_separator;  // null: the locale's
-}
-
-App::App(Edition edition) : edition_(edition), hold_(std::make_unique<InputHold>()) {
+App::App(Edition edition) : edition_(edition), hold_(std::make_unique<InputHold>(pacer_)) {
+  // At each frame of an animation the surfaces show what was drawn.
+  pacer_.onFrame = [] { Surface::showAll(); };
+  pacer_.onHandlerEnd = [this] { hold_->handlerEnded(); };
   // Esc during an animation finishes it at once.
-  hold_->onEscape = [] { Pacer::finishNow(); };
+  hold_->onEscape = [this] { pacer_.finishNow(); };
   onQuit = [] { QCoreApplication::exit(0); };
-  Pacer::clearCancel();
 }
 
 App::~App() {
@@ -36,13 +35,11 @@ App::~App() {
   menu_.reset();
 }
 
-QChar App::decimalSeparator() {
-  if (!g_separator.isNull()) return g_separator;
+QChar App::decimalSeparator() const {
+  if (!separator_.isNull()) return separator_;
   const QString dp = QLocale().decimalPoint();
   return dp.isEmpty() ? QChar('.') : dp.front();
 }
-
-void App::setDecimalSeparator(QChar sep) { g_separator = sep; }
 
 QString App::today() { return QLocale().toString(QDate::currentDate(), QLocale::ShortFormat); }
 
@@ -97,7 +94,7 @@ void App::showMenu() {
 void App::quit() {
   if (quitting_) return;
   quitting_ = true;
-  Pacer::cancel();
+  pacer_.cancel();
   hold_->clear();
   for (auto& [name, w] : windows_) w->hide();
   if (menu_) menu_->hide();

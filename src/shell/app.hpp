@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "shell/edition.hpp"
+#include "shell/pacer.hpp"
 
 namespace fv {
 
@@ -44,9 +45,13 @@ class App : public QObject {
   // What quit() finally calls (tests replace it); by default it ends the event loop.
   std::function<void()> onQuit;
 
+  // The pacer of the animations.
+  Pacer& pacer() { return pacer_; }
+  const Pacer& pacer() const { return pacer_; }
+
   // The decimal separator of the user's locale (tests may set another).
-  static QChar decimalSeparator();
-  static void setDecimalSeparator(QChar sep);
+  QChar decimalSeparator() const;
+  void setDecimalSeparator(QChar sep) { separator_ = sep; }
   // Today's date in the locale's short date form.
   static QString today();
 
@@ -56,6 +61,8 @@ class App : public QObject {
 
  private:
   Edition edition_;
+  Pacer pacer_;
+  QChar separator_;  // null: the locale's
   std::unique_ptr<InputHold> hold_;
   std::unique_ptr<Form> menu_;
   std::map<QString, Factory> factories_;

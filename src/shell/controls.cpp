@@ -17,7 +17,6 @@
 namespace fv {
 
 namespace {
-constexpr Color kHighlight = RGB(255, 176, 176);
 
 Qt::Alignment qtAlign(Align a) {
   switch (a) {
@@ -205,7 +204,8 @@ void TextField::setForeColor(Color c) {
   fore_ = c;
   applyColors();
 }
-void TextField::applyColors() { setColors(editor(), highlighted_ ? kHighlight : back_, fore_); }
+// A field that cannot be read turns blush until it is corrected.
+void TextField::applyColors() { setColors(editor(), highlighted_ ? pal::blush : back_, fore_); }
 
 void TextField::setAlignment(Align a) {
   if (line_) {
@@ -255,7 +255,7 @@ void ScrollBar::setTracking(bool tracking) { bar_->setTracking(tracking); }
 bool ScrollBar::eventFilter(QObject* watched, QEvent* event) {
   // An arrow held down steps on a timer; while a handler runs the steps
   // wait, so that runs never overlap. The next step comes after the run.
-  if (watched == bar_ && event->type() == QEvent::Timer && Pacer::busy()) return true;
+  if (watched == bar_ && event->type() == QEvent::Timer && pacer_ && pacer_->busy()) return true;
   // Qt's scroll bars invert their controls, which on a horizontal bar sends
   // the thumb right on Left: here the thumb follows the arrow key.
   if (watched == bar_ && event->type() == QEvent::KeyPress && bar_->orientation() == Qt::Horizontal) {

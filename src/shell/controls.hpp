@@ -10,13 +10,15 @@
 #include <QWidget>
 #include <optional>
 
-#include "shell/color.hpp"
+#include "shell/palette.hpp"
 
 class QLineEdit;
 class QPlainTextEdit;
 class QScrollBar;
 
 namespace fv {
+
+class Pacer;
 
 enum class Align { Left, Right, Center };
 
@@ -95,8 +97,8 @@ class TextField : public QWidget {
   bool stale_ = false;  // the editor does not show text_ yet
   bool syncPosted_ = false;
   bool highlighted_ = false;
-  Color back_ = RGB(255, 255, 255);
-  Color fore_ = RGB(0, 0, 0);
+  Color back_ = pal::white;
+  Color fore_ = pal::black;
   QFont base_;
   bool hasBase_ = false;
 };
@@ -117,6 +119,8 @@ class ScrollBar : public QWidget {
   // A bar whose change runs an animation does not follow the thumb: a drag
   // raises one change, when the thumb is released.
   void setTracking(bool tracking);
+  // While this pacer runs a handler, an arrow held down waits to step.
+  void setPacer(const Pacer* pacer) { pacer_ = pacer; }
   QScrollBar* bar() const { return bar_; }
 
  signals:
@@ -130,6 +134,7 @@ class ScrollBar : public QWidget {
   bool backwards() const { return min_ > max_; }
   QScrollBar* bar_;
   int min_ = 0, max_ = 32767;
+  const Pacer* pacer_ = nullptr;
 };
 
 class Button : public QPushButton {

@@ -34,6 +34,9 @@ constexpr FontSpec arialBold96{"Arial", 9.6, true};
 constexpr FontSpec arialBold12{"Arial", 12, true};
 constexpr FontSpec narrowBold96{"Arial Narrow", 9.6, true};
 constexpr FontSpec narrowItalic36{"Arial Narrow", 36, false, true};
+constexpr FontSpec gothic24{"Century Gothic", 24};
+constexpr FontSpec timesBold144{"Times New Roman", 14.4, true};
+constexpr FontSpec courierBold96{"Courier New", 9.6, true};
 // The generation window's degree scale: digits of fixed advance, blanks
 // widened so that each number's ink sits on its grid line.
 constexpr FontSpec scale{.family = "Arial Narrow", .pt = 8.25, .digitAdvance = 70, .wordSpacing = 112};

@@ -27,8 +27,6 @@ namespace {
 
 int px(int twips, double zoom) { return static_cast<int>(std::lround(twips * zoom / 15.0)); }
 
-char separator() { return separatorChar(App::decimalSeparator()); }
-
 }  // namespace
 
 Form::Form(App& app, const QString& name, int widthTwips, int heightTwips, Color back)
@@ -36,7 +34,7 @@ Form::Form(App& app, const QString& name, int widthTwips, int heightTwips, Color
       app_(app),
       edition_(app.edition()),
       runner_(
-          *this, [this](const QString& key) { return tx(key); }, [&app] { return app.quitting(); }) {
+          *this, app.pacer(), [this](const QString& key) { return tx(key); }, [&app] { return app.quitting(); }) {
   setObjectName(name);
   setAttribute(Qt::WA_QuitOnClose, false);
   initial_ = QSize(px(widthTwips, 1.0), px(heightTwips, 1.0));
@@ -52,8 +50,8 @@ Form::Form(App& app, const QString& name, int widthTwips, int heightTwips, Color
   escape_ = new QShortcut(QKeySequence(Qt::Key_Escape), this);
   escape_->setEnabled(false);
   connect(escape_, &QShortcut::activated, this, [this] {
-    if (Pacer::busy())
-      Pacer::finishNow();
+    if (app_.pacer().busy())
+      app_.pacer().finishNow();
     else
       setFullScreen(false);
   });
@@ -85,8 +83,8 @@ QWidget* Form::widgetFor(const Ctl& c, QWidget* parent) {
     case Kind::Text:
     case Kind::MultiText: {
       auto* t = new TextField(c.kind == Kind::MultiText, parent);
-      t->setBackColor(back.value_or(RGB(255, 255, 255)));
-      t->setForeColor(fore.value_or(RGB(0, 0, 0)));
+      t->setBackColor(back.value_or(pal::white));
+      t->setForeColor(fore.value_or(pal::black));
       t->setAlignment(c.align);
       t->setBorder(c.border);
       t->setText(text);
@@ -96,6 +94,7 @@ QWidget* Form::widgetFor(const Ctl& c, QWidget* parent) {
     case Kind::VScroll: {
       auto* s = new ScrollBar(c.kind == Kind::HScroll ? Qt::Horizontal : Qt::Vertical, parent);
       s->setRange(c.min, c.max);
+      s->setPacer(&app_.pacer());
       s->setSteps(c.smallChange, c.largeChange);
       {
         const QSignalBlocker block(s);
@@ -106,14 +105,14 @@ QWidget* Form::widgetFor(const Ctl& c, QWidget* parent) {
     case Kind::Button: {
       auto* b = new Button(parent);
       b->setText(text);
-      b->setBackColor(back.value_or(sys::ButtonFace));
+      b->setBackColor(back.value_or(pal::grey));
       if (fore) b->setForeColor(*fore);
       return b;
     }
     case Kind::Option: {
       auto* o = new OptionButton(parent);
       o->setText(text);
-      o->setBackColor(back.value_or(sys::ButtonFace));
+      o->setBackColor(back.value_or(pal::grey));
       if (fore) o->setForeColor(*fore);
       if (c.value) o->setChecked(true);
       return o;
@@ -121,7 +120,7 @@ QWidget* Form::widgetFor(const Ctl& c, QWidget* parent) {
     case Kind::Frame: {
       auto* f = new Frame(parent);
       f->setTitle(text);
-      f->setBackColor(back.value_or(sys::ButtonFace));
+      f->setBackColor(back.value_or(pal::grey));
       if (fore) f->setForeColor(*fore);
       return f;
     }
@@ -129,16 +128,16 @@ QWidget* Form::widgetFor(const Ctl& c, QWidget* parent) {
       auto* l = new Label(parent);
       l->setText(text);
       l->setWordWrap(text.contains(QLatin1Char('\n')) || text.size() > 12);
-      l->setBackColor(back.value_or(sys::ButtonFace));
-      l->setForeColor(fore.value_or(RGB(0, 0, 0)));
+      l->setBackColor(back.value_or(pal::grey));
+      l->setForeColor(fore.value_or(pal::black));
       l->setAlign(c.align);
       l->setBorder(false);
       return l;
     }
     case Kind::Surface: {
       auto* s = new Surface(parent);
-      s->setBackColor(back.value_or(RGB(255, 255, 255)));
-      s->setForeColor(fore.value_or(RGB(0, 0, 0)));
+      s->setBackColor(back.value_or(pal::white));
+      s->setForeColor(fore.value_or(pal::black));
       // A right click offers pictures of the drawing.
       s->setContextMenuPolicy(Qt::CustomContextMenu);
       connect(s, &QWidget::customContextMenuRequested, this,
@@ -305,7 +304,7 @@ void Form::run(const std::function<void()>& handler, bool quiet, const TextField
 QMessageBox* Form::messageBox() const { return runner_.messageBox(); }
 
 double Form::num(const TextField& f) const {
-  auto v = parseText(f.text(), App::decimalSeparator(), f.programWritten());
+  auto v = parseText(f.text(), app_.decimalSeparator(), f.programWritten());
   if (!v) throw ConversionError{const_cast<TextField*>(&f), f.text(), false};
   return *v;
 }
@@ -320,14 +319,14 @@ std::int16_t Form::cint(const TextField& f) const {
 std::int16_t Form::cint(double v, const QWidget* field) const {
   auto i = numtext::toInt16(v);
   if (!i) {
-    auto g = numtext::general(v, separator());
+    auto g = numtext::general(v, separatorChar(app_.decimalSeparator()));
     throw ConversionError{const_cast<QWidget*>(field), g ? QString::fromStdString(*g) : QStringLiteral("∞"), true};
   }
   return *i;
 }
 
 QString Form::fmt(double v, const char* pattern) const {
-  auto s = numtext::format(v, pattern, separator());
+  auto s = numtext::format(v, pattern, separatorChar(app_.decimalSeparator()));
   if (!s) throw Overflow{};
   return QString::fromStdString(*s);
 }
@@ -337,11 +336,11 @@ void Form::writeNumber(TextField& f, double v, const char* pattern) const {
     f.setText(fmt(v, pattern));  // throws Overflow as fmt does
     return;
   }
-  f.setNumber(v, pattern, separator());
+  f.setNumber(v, pattern, separatorChar(app_.decimalSeparator()));
 }
 
 QString Form::str(double v) const {
-  auto s = numtext::general(v, separator());
+  auto s = numtext::general(v, separatorChar(app_.decimalSeparator()));
   if (!s) throw Overflow{};
   return QString::fromStdString(*s);
 }
@@ -363,8 +362,8 @@ void Form::refuse(const QWidget* field, const QString& pt, const QString& es) co
   refuse(field, edition_ == Edition::PT ? pt : es);
 }
 
-std::optional<double> Form::parse(const QString& text) const { return parseText(text, App::decimalSeparator()); }
+std::optional<double> Form::parse(const QString& text) const { return parseText(text, app_.decimalSeparator()); }
 
-void Form::pause(std::int64_t counts) const { Pacer::pause(counts); }
+void Form::pause(std::int64_t counts) const { app_.pacer().pause(counts); }
 
 }  // namespace fv

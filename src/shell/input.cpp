@@ -11,8 +11,6 @@ namespace fv {
 
 namespace {
 
-InputHold* g_current = nullptr;
-
 bool isMouse(QEvent::Type t) {
   return t == QEvent::MouseButtonPress || t == QEvent::MouseButtonRelease || t == QEvent::MouseButtonDblClick ||
          t == QEvent::MouseMove;
@@ -27,21 +25,16 @@ bool buttonsUp(QEvent* e) { return static_cast<QMouseEvent*>(e)->buttons() == Qt
 
 }  // namespace
 
-InputHold::InputHold() {
-  g_current = this;
+InputHold::InputHold(const Pacer& pacer) : pacer_(pacer) {
   if (QCoreApplication::instance()) QCoreApplication::instance()->installEventFilter(this);
 }
 
-InputHold::~InputHold() {
-  if (g_current == this) g_current = nullptr;
-}
-
-InputHold* InputHold::current() { return g_current; }
+InputHold::~InputHold() = default;
 
 void InputHold::clear() { queue_.clear(); }
 
 // While anything waits, later input waits behind it, so that order is kept.
-bool InputHold::holding() const { return Pacer::busy() || replaying_ || !queue_.empty(); }
+bool InputHold::holding() const { return pacer_.busy() || replaying_ || !queue_.empty(); }
 
 bool InputHold::eventFilter(QObject* watched, QEvent* e) {
   const QEvent::Type type = e->type();
@@ -69,7 +62,7 @@ bool InputHold::eventFilter(QObject* watched, QEvent* e) {
     return false;
   }
 
-  if (type == QEvent::KeyPress && static_cast<QKeyEvent*>(e)->key() == Qt::Key_Escape && Pacer::busy() && onEscape) {
+  if (type == QEvent::KeyPress && static_cast<QKeyEvent*>(e)->key() == Qt::Key_Escape && pacer_.busy() && onEscape) {
     onEscape();
     return true;
   }
@@ -91,7 +84,7 @@ void InputHold::replay() {
   replaying_ = true;
   // Each delivery runs its handler to the end; input made meanwhile joins
   // the end of the queue.
-  while (!queue_.empty() && !Pacer::busy()) {
+  while (!queue_.empty() && !pacer_.busy()) {
     Held h = std::move(queue_.front());
     queue_.pop_front();
     deliver(h);

@@ -17,15 +17,15 @@ class QEvent;
 
 namespace fv {
 
+class Pacer;
+
 class InputHold : public QObject {
   Q_OBJECT
  public:
-  // Watches every event of the application while it lives.
-  InputHold();
+  // Watches every event of the application while it lives; holds input
+  // while `pacer` runs a handler.
+  explicit InputHold(const Pacer& pacer);
   ~InputHold() override;
-
-  // The one in use (null when none).
-  static InputHold* current();
 
   // Called by the pacer when the outermost handler ends: what was held is
   // delivered when the event loop next runs.
@@ -50,6 +50,7 @@ class InputHold : public QObject {
   void replay();
   void deliver(Held& h);
 
+  const Pacer& pacer_;
   std::deque<Held> queue_;
   QPointer<QWidget> grab_;  // the widget of a mouse press delivered before a run
   bool replaying_ = false;

@@ -8,68 +8,32 @@ namespace fv {
 
 namespace {
 
-constexpr Color kGrey = RGB(192, 192, 192);
-constexpr FontSpec kMenuFont{"MS Sans Serif", 12, true};
-constexpr FontSpec kArial12{"Arial", 12, true};
+using namespace ctl;
 
 const std::vector<Ctl>& menuLayout() {
+  // clang-format off
   static const std::vector<Ctl> table = {
-      {.kind = Kind::Button, .name = "geracao", .r = {10800, 360, 2895, 615}, .font = kMenuFont},
-      {.kind = Kind::Button, .name = "Command1", .r = {10800, 1080, 2895, 615}, .font = kMenuFont},
-      {.kind = Kind::Button, .name = "Command2", .r = {10800, 1800, 2895, 615}, .font = kMenuFont},
-      {.kind = Kind::Button, .name = "ensaio1", .r = {10800, 2520, 2895, 615}, .font = kArial12},
-      {.kind = Kind::Button, .name = "ensaio2", .r = {10800, 3240, 2895, 615}, .font = kArial12},
-      {.kind = Kind::Button, .name = "Command3", .r = {10800, 4080, 2895, 735}, .font = kArial12},
-      {.kind = Kind::Button, .name = "Command4", .r = {10800, 7800, 2895, 615}, .font = {"MS Sans Serif", 13.8, true}},
-      {.kind = Kind::Text,
-       .name = "Text1",
-       .r = {600, 5040, 9495, 1095},
-       .back = RGB(255, 255, 0),
-       .fore = RGB(0, 0, 255),
-       .font = {"Arial Narrow", 36, false, true},
-       .align = Align::Center},
-      {.kind = Kind::Text,
-       .name = "Text4",
-       .r = {5400, 6840, 3255, 765},
-       .back = kGrey,
-       .fore = RGB(0, 128, 0),
-       .font = {"Century Gothic", 24}},
-      {.kind = Kind::Text,
-       .name = "Text6",
-       .r = {4440, 7680, 5295, 375},
-       .rEs = Rect{4080, 7680, 5895, 375},
-       .back = kGrey,
-       .fore = RGB(0, 128, 0),
-       .font = {"Arial", 9.6, true}},
-      {.kind = Kind::Text,
-       .name = "Text5",
-       .r = {360, 9960, 1815, 285},
-       .back = kGrey,
-       .fore = RGB(0, 0, 192),
-       .font = {"Arial", 12, true},
-       .border = false},
-      {.kind = Kind::Text,
-       .name = "Text3",
-       .r = {360, 10320, 2532, 495},
-       .rEs = Rect{360, 10320, 1815, 495},
-       .back = RGB(255, 255, 0),
-       .fore = RGB(0, 0, 192),
-       .font = {"Times New Roman", 14.4, true},
-       .align = Align::Center},
-      {.kind = Kind::MultiText,
-       .name = "Text2",
-       .r = {10200, 10320, 3015, 615},
-       .back = RGB(255, 255, 128),
-       .fore = RGB(0, 0, 255),
-       .font = {"Courier New", 9.6, true},
-       .align = Align::Center},
+      button("geracao",  {10800, 360, 2895, 615},  nullptr, font::bold12),
+      button("Command1", {10800, 1080, 2895, 615}, nullptr, font::bold12),
+      button("Command2", {10800, 1800, 2895, 615}, nullptr, font::bold12),
+      button("ensaio1",  {10800, 2520, 2895, 615}, nullptr, font::arialBold12),
+      button("ensaio2",  {10800, 3240, 2895, 615}, nullptr, font::arialBold12),
+      button("Command3", {10800, 4080, 2895, 735}, nullptr, font::arialBold12),
+      button("Command4", {10800, 7800, 2895, 615}, nullptr, font::bold138),
+      field("Text1",     {600, 5040, 9495, 1095}).withBack(pal::yellow).withFore(pal::blue).withFont(font::narrowItalic36).aligned(Align::Center),
+      field("Text4",     {5400, 6840, 3255, 765}).withBack(pal::grey).withFore(pal::darkGreen).withFont(font::gothic24),
+      field("Text6",     {4440, 7680, 5295, 375}).esAt({4080, 7680, 5895, 375}).withBack(pal::grey).withFore(pal::darkGreen).withFont(font::arialBold96),
+      caption("Text5",   {360, 9960, 1815, 285}).withFore(pal::royalBlue).withFont(font::arialBold12),
+      field("Text3",     {360, 10320, 2532, 495}).esAt({360, 10320, 1815, 495}).withBack(pal::yellow).withFore(pal::royalBlue).withFont(font::timesBold144).aligned(Align::Center),
+      multiline("Text2", {10200, 10320, 3015, 615}).withBack(pal::lightYellow).withFore(pal::blue).withFont(font::courierBold96).aligned(Align::Center),
   };
+  // clang-format on
   return table;
 }
 
 }  // namespace
 
-Analise::Analise(App& app) : Form(app, QStringLiteral("analise"), 13776, 11004, kGrey) {
+Analise::Analise(App& app) : Form(app, QStringLiteral("analise"), 13776, 11004, pal::grey) {
   build(menuLayout());
   setTabOrder({"Command4", "geracao", "Command1", "Command2", "Text2", "Text3", "Text1", "Text4", "Text5", "Text6",
                "ensaio2", "ensaio1", "Command3"});

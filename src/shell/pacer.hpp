@@ -2,11 +2,13 @@
 // count; the pacer turns the counts into a virtual clock (kCountDuration per
 // count) and lets the screen catch up once the clock runs a frame ahead:
 // it paints what was drawn, then sleeps until real time reaches the clock.
-// Clicks and keys made meanwhile are held (InputHold) and delivered after the handler.
+// Clicks and keys made meanwhile are held (InputHold) and delivered after the
+// handler. The program (App) owns one pacer.
 #pragma once
 
 #include <chrono>
 #include <cstdint>
+#include <functional>
 
 namespace fv {
 
@@ -15,41 +17,57 @@ class Pacer {
   // The duration of one count of a pause: a 200000-count pause is 15 ms.
   static constexpr std::chrono::nanoseconds kCountDuration{75};
 
+  // Paints what the surfaces drew since the last frame (set by the program).
+  std::function<void()> onFrame;
+  // The outermost handler has ended: held input may be delivered.
+  std::function<void()> onHandlerEnd;
+
   // Pause for `counts` counts (nothing when counts <= 0). Throws Cancelled
   // when the program is quitting.
-  static void pause(std::int64_t counts);
+  void pause(std::int64_t counts);
 
   // Instant mode (tests): pauses only add to the total.
-  static void setInstant(bool instant);
-  static bool instant();
+  void setInstant(bool instant) { instant_ = instant; }
+  bool instant() const { return instant_; }
 
   // Sum of all counts asked for since the last reset.
-  static std::int64_t totalCount();
-  static void resetTotal();
+  std::int64_t totalCount() const { return total_; }
+  void resetTotal() { total_ = 0; }
 
   // The outermost handler starts and ends: the clock starts from now, and at
   // the end the last part of the pause is waited for and shown.
-  static void beginHandler();
-  static void endHandler();
+  void beginHandler();
+  void endHandler();
   // A handler is running.
-  static bool busy();
+  bool busy() const { return depth_ > 0; }
 
   // Finish now: the running handler goes on to its end without pausing (its
   // drawing and read-outs are those of a paced run). Nothing when none runs.
-  static void finishNow();
-  static bool finishing();
+  void finishNow();
+  bool finishing() const { return finishing_; }
 
   // The program is quitting: the next pause throws Cancelled.
-  static void cancel();
-  static bool cancelled();
-  static void clearCancel();
+  void cancel() { cancelled_ = true; }
+  bool cancelled() const { return cancelled_; }
+  void clearCancel() { cancelled_ = false; }
 
   // How many times the pacer let the screen paint (for the benchmarks).
-  static std::int64_t frames();
+  std::int64_t frames() const { return frames_; }
 
  private:
-  static void catchUp(bool final);
-  static void showFrame();
+  using Clock = std::chrono::steady_clock;
+  void catchUp(bool final);
+  void showFrame();
+
+  bool instant_ = false;
+  bool cancelled_ = false;
+  int depth_ = 0;
+  std::int64_t total_ = 0;
+  std::int64_t frames_ = 0;
+  Clock::time_point clock_{};
+  Clock::time_point lastFrame_{};
+  bool clockSet_ = false;
+  bool finishing_ = false;  // the running handler skips its pauses
 };
 
 }  // namespace fv

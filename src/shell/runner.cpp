@@ -15,25 +15,27 @@ namespace {
 
 // Ends a handler's pacing however the handler ends.
 struct HandlerScope {
+  Pacer& pacer;
   int& depth;
-  explicit HandlerScope(int& d) : depth(d) {
+  HandlerScope(Pacer& p, int& d) : pacer(p), depth(d) {
     ++depth;
-    Pacer::beginHandler();
+    pacer.beginHandler();
   }
   ~HandlerScope() {
-    Pacer::endHandler();
+    pacer.endHandler();
     --depth;
   }
 };
 
 }  // namespace
 
-Runner::Runner(QWidget& window, std::function<QString(const QString&)> texts, std::function<bool()> quitting)
-    : window_(window), texts_(std::move(texts)), quitting_(std::move(quitting)) {}
+Runner::Runner(QWidget& window, Pacer& pacer, std::function<QString(const QString&)> texts,
+               std::function<bool()> quitting)
+    : window_(window), pacer_(pacer), texts_(std::move(texts)), quitting_(std::move(quitting)) {}
 
 void Runner::run(const std::function<void()>& handler, bool quiet, const TextField* source) {
   if (quitting_()) return;
-  HandlerScope scope(depth_);
+  HandlerScope scope(pacer_, depth_);
   try {
     handler();
     if (source) unreadable_.remove(source);
@@ -67,7 +69,8 @@ void Runner::report(const QString& message, const QWidget* field, bool quiet) {
   }
   if (quitting_() || quiet) return;
   if (!box_) {
-    box_ = new QMessageBox(QMessageBox::Warning, texts_(QStringLiteral("msg.title")), QString(), QMessageBox::Ok, &window_);
+    box_ = new QMessageBox(QMessageBox::Warning, texts_(QStringLiteral("msg.title")), QString(), QMessageBox::Ok,
+                           &window_);
     box_->setObjectName(QStringLiteral("message"));
     box_->setWindowModality(Qt::NonModal);
   }

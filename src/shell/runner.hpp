@@ -13,13 +13,14 @@ class QWidget;
 
 namespace fv {
 
+class Pacer;
 class TextField;
 
 class Runner {
  public:
   // `window` owns the message box; `texts` gives the edition's text for a key;
   // `quitting` tells when the program is going (handlers then just end).
-  Runner(QWidget& window, std::function<QString(const QString&)> texts, std::function<bool()> quitting);
+  Runner(QWidget& window, Pacer& pacer, std::function<QString(const QString&)> texts, std::function<bool()> quitting);
 
   // Runs a handler between the pacer's begin and end. A quiet run (a field's
   // change handler) only marks a field it cannot read, with the message as its
@@ -41,6 +42,7 @@ class Runner {
   void placeMessage(const QWidget* field);
 
   QWidget& window_;
+  Pacer& pacer_;
   std::function<QString(const QString&)> texts_;
   std::function<bool()> quitting_;
   QSet<const TextField*> unreadable_;

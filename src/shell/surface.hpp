@@ -12,9 +12,9 @@
 #include <functional>
 #include <vector>
 
-#include "shell/color.hpp"
 #include "shell/displaylist.hpp"
 #include "shell/fonts.hpp"
+#include "shell/palette.hpp"
 
 namespace fv {
 
@@ -117,8 +117,8 @@ class Surface : public QWidget {
   bool waiting_ = false;      // listed for the pacer's next frame
   bool pressed_ = false;
   float curX_ = 0, curY_ = 0;
-  Color fore_ = RGB(0, 0, 0);
-  Color back_ = RGB(255, 255, 255);
+  Color fore_ = pal::black;
+  Color back_ = pal::white;
   FontSpec fontSpec_{};
   double zoom_ = 1.0;
   std::int64_t clsCount_ = 0;

@@ -16,16 +16,23 @@ namespace fv::testing {
 // Quitting is recorded instead of ending the test program.
 class Program {
  public:
-  explicit Program(Edition e) : app(e) {
-    Pacer::setInstant(true);
-    Pacer::clearCancel();
-    Pacer::resetTotal();
-    App::setDecimalSeparator(QChar('.'));
+  explicit Program(Edition e) : app(e), previous_(current()) {
+    current() = this;
+    app.pacer().setInstant(true);
+    app.setDecimalSeparator(QChar('.'));
     app.onQuit = [this] { quitCalled = true; };
     registerWindows(app);
     app.start();
   }
-  ~Program() { Pacer::clearCancel(); }
+  ~Program() { current() = previous_; }
+  Program(const Program&) = delete;
+  Program& operator=(const Program&) = delete;
+
+  // The program made last and still alive.
+  static Program*& current() {
+    static Program* program = nullptr;
+    return program;
+  }
 
   // Opens a window as its menu button does.
   Form& open(const QString& name) {
@@ -36,7 +43,14 @@ class Program {
 
   App app;
   bool quitCalled = false;
+
+ private:
+  Program* previous_;
 };
+
+// The pacer and the decimal separator of the program made last.
+inline Pacer& pacer() { return Program::current()->app.pacer(); }
+inline void setDecimalSeparator(QChar sep) { Program::current()->app.setDecimalSeparator(sep); }
 
 // Clicks a button, option button or surface as the user would.
 void click(Form& f, const QString& name);
