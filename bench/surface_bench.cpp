@@ -45,7 +45,7 @@ int main(int argc, char** argv) {
   const std::map<QString, std::pair<QString, QString>> longest = {
       {"Senoide", {"numero", "10922"}}, {"SenoideT", {"varIn", "50"}}, {"simula2", {"Text4", "1e9"}}};
 
-  std::printf("list limit %.0f MiB a surface\n", mib(Surface::listLimit()));
+  std::printf("list limit %.0f MiB a surface\n", mib(Surface::kListLimit));
   std::printf("%-16s %-9s %9s %10s %10s %7s %10s %10s %9s  %s\n", "window", "surface", "pixels", "operations",
               "list MiB", "B/op", "raster MiB", "total MiB", "render ms", "largest after");
   std::size_t all = 0;

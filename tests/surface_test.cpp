@@ -388,9 +388,8 @@ TEST(SurfaceDifferential, IncrementalPaintingEqualsAFreshRendering) {
 // A list that outgrows its limit is folded into a raster: nothing it held is
 // lost from the screen.
 TEST(SurfaceDifferential, FoldingKeepsEveryPointOnTheScreen) {
-  const size_t limit = Surface::listLimit();
-  Surface::setListLimit(128 * 1024);
   Surface s;
+  s.setListLimit(128 * 1024);
   s.resize(200, 150);
   s.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&s));
@@ -404,7 +403,6 @@ TEST(SurfaceDifferential, FoldingKeepsEveryPointOnTheScreen) {
   }
   QCoreApplication::processEvents();
   QCoreApplication::processEvents();
-  Surface::setListLimit(limit);
   EXPECT_LT(s.opCount(), all.size());  // it was folded
   EXPECT_EQ(difference(onScreen(s), fresh(s, all)), "");
 }

@@ -14,11 +14,6 @@ namespace fv {
 
 namespace {
 
-// Room for the longest drawing of any window twice over (order 10922 of the
-// single-phase window, 6.9 million points, takes 13.3 MiB); only a surface
-// drawn over again and again without being cleared gets this far.
-std::size_t listLimitBytes = 32u << 20;
-
 inline QRgb argb(Color c) { return qRgb(red(c), green(c), blue(c)); }
 
 // Device pixel of a twip coordinate; far-off values are pinned so that the
@@ -187,9 +182,6 @@ class Raster {
 
 }  // namespace
 
-std::size_t Surface::listLimit() { return listLimitBytes; }
-void Surface::setListLimit(std::size_t bytes) { listLimitBytes = bytes; }
-
 Surface::Surface(QWidget* parent) : QWidget(parent) {
   setAttribute(Qt::WA_OpaquePaintEvent);
   setFocusPolicy(Qt::NoFocus);
@@ -219,7 +211,7 @@ void Surface::add(const SurfaceOp& op) {
     decodedValid_ = false;
   }
   list_.push(op);
-  if (list_.bytes() > listLimitBytes) fold();
+  if (list_.bytes() > listLimit_) fold();
   // The new operations are painted into the cache in one batch when the
   // event loop next runs (in a pause of an animation, or after the handler),
   // and only the part of the surface they touch is shown anew.

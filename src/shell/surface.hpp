@@ -72,10 +72,14 @@ class Surface : public QWidget {
   // Memory the drawing holds: the display list with its texts, and the rasters.
   std::size_t listBytes() const;
   std::size_t memoryBytes() const;
-  // A display list that outgrows this many bytes is folded into a raster
-  // base (which zooming then scales instead of re-rendering).
-  static std::size_t listLimit();
-  static void setListLimit(std::size_t bytes);
+  // A display list that outgrows this many bytes (32 MiB unless set) is
+  // folded into a raster base (which zooming then scales instead of
+  // re-rendering). That is room for the longest drawing of any window twice
+  // over (order 10922 of the single-phase window, 6.9 million points, takes
+  // 13.3 MiB): only a surface drawn over and over without a cls gets there.
+  static constexpr std::size_t kListLimit = 32u << 20;
+  std::size_t listLimit() const { return listLimit_; }
+  void setListLimit(std::size_t bytes) { listLimit_ = bytes; }
 
   // Paints at once what every surface was given since the last frame (the
   // pacer calls it before it lets the screen catch up).
@@ -122,6 +126,7 @@ class Surface : public QWidget {
   FontSpec fontSpec_{};
   double zoom_ = 1.0;
   std::int64_t clsCount_ = 0;
+  std::size_t listLimit_ = kListLimit;
 };
 
 }  // namespace fv
