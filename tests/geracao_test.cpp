@@ -84,13 +84,13 @@ TEST(Geracao, OpensReducedWithItsTextsAndPictures) {
       EXPECT_EQ(scale.size(), 94);
       EXPECT_TRUE(scale.endsWith("360  graus"));
       EXPECT_EQ(w.f.button("go").text(), "PRINCIPIO da GERAÇÃO");
-      EXPECT_EQ(w.f.text("Text18").backColor(), geracaoColors::Desktop);
+      EXPECT_EQ(w.f.text("Text18").backColor(), pal::teal);
       EXPECT_EQ(w.f.text("Text18").foreColor(), RGB(255, 255, 0));
     } else {
       EXPECT_TRUE(scale.endsWith("360  grados"));
       EXPECT_EQ(w.f.button("go").text(), "EL PRINCIPIO DELA  GENERACION");
       EXPECT_EQ(w.f.button("volta").text(), "VOLVER");
-      EXPECT_EQ(w.f.text("Text18").backColor(), geracaoColors::MenuText);
+      EXPECT_EQ(w.f.text("Text18").backColor(), pal::black);
       EXPECT_EQ(w.f.text("Text18").foreColor(), RGB(255, 255, 255));
     }
   }

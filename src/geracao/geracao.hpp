@@ -17,13 +17,16 @@ std::unique_ptr<Form> makeGeracao(App& app);
 // The controls of the window, in building order.
 const std::vector<Ctl>& geracaoLayout();
 
-// Fixed stand-ins for the system colours the window names.
-namespace geracaoColors {
-constexpr Color WindowText = RGB(0, 0, 0);     // the triangle panel
-constexpr Color MenuText = RGB(0, 0, 0);       // its caption fields
-constexpr Color Desktop = RGB(0, 128, 128);    // the angle and active power fields
-constexpr Color MenuBar = RGB(192, 192, 192);  // text of the active power field
-}  // namespace geracaoColors
+// The fixed pictures of the window: drawings at 12 twips to a pixel in
+// picture boxes with a border of 24 twips each side.
+struct PictureBox {
+  const char* name;
+  const char* resource;
+  Rect r;
+};
+const std::vector<PictureBox>& geracaoPictures();
+// The maker's logo, on the window's background at its top-left corner.
+inline constexpr Rect kGeracaoLogo{0, 0, 191 * 12, 54 * 12};
 
 class Geracao : public Form {
   Q_OBJECT
@@ -32,26 +35,13 @@ class Geracao : public Form {
 
   void Form_Load();
   void go_Click();
-  void geração_Click();
+  void geracao_Click();
   void HScroll1_Change();
   void pulso_Click();
   void volta_Click();
 
   // The x position of the waveform work and of the pulse train.
   double X = 0;
-
-  static constexpr Color kBlue = RGB(0, 0, 255);
-  static constexpr Color kRed = RGB(255, 0, 0);
-  static constexpr Color kCyan = RGB(0, 255, 255);
-  static constexpr Color kMagenta = RGB(255, 0, 255);
-  static constexpr Color kGreen = RGB(0, 255, 0);
-  static constexpr Color kOrange = RGB(255, 100, 0);
-  static constexpr Color kWhite = RGB(255, 255, 255);
-  static constexpr Color kBlack = RGB(0, 0, 0);
-  static constexpr Color kTriangleQ = RGB(100, 255, 100);
-
-  // Centre of the generator on Picture2.
-  static constexpr double kCx = 2000, kCy = 1900;
 
  private:
   // The generator: core, ring and rim, drawn as circles on Picture2.

@@ -4,224 +4,84 @@ namespace fv {
 
 namespace {
 
-constexpr Color kGrey = RGB(192, 192, 192);
-constexpr Color kSurface = RGB(224, 224, 224);
-constexpr Color kYellow = RGB(255, 255, 0);
-constexpr Color kAngle = RGB(255, 192, 128);
-constexpr Color kPowers = RGB(255, 255, 128);
-constexpr Color kWhite = RGB(255, 255, 255);
+// The fields of the power triangle panel: white on its black.
+Ctl triangleText(const char* name, Rect r) {
+  return ctl::caption(name, r, "Picture3", pal::black).withFore(pal::white);
+}
 
-constexpr FontSpec kDefault{};
-constexpr FontSpec kBold96{"MS Sans Serif", 9.6, true};
-constexpr FontSpec kBold12{"MS Sans Serif", 12, true};
-constexpr FontSpec kPlain138{"MS Sans Serif", 13.8};
-constexpr FontSpec kNarrowBold96{"Arial Narrow", 9.6, true};
-// The degree scale: with these advances its labels, set apart by blanks,
-// stand on the grid lines of the waveform surface (476 twips apart).
-constexpr FontSpec kScale{.family = "Arial Narrow", .pt = 8.25, .digitAdvance = 70, .wordSpacing = 112};
+// The powers row: names on the frame's yellow, figures on grey.
+Ctl powerName(const char* name, Rect r) {
+  return ctl::caption(name, r, "Frame2", pal::lightYellow).withFont(font::bold96);
+}
+Ctl powerFigure(const char* name, Rect r) { return ctl::caption(name, r, "Frame2").withFont(font::bold96); }
 
 }  // namespace
 
 const std::vector<Ctl>& geracaoLayout() {
-  using namespace geracaoColors;
+  using ctl::button, ctl::caption, ctl::field, ctl::frame, ctl::hscroll, ctl::surface;
+  // clang-format off
   static const std::vector<Ctl> table = {
       // Buttons; the first four are graphical, with their own background.
-      {.kind = Kind::Button,
-       .name = "go",
-       .r = {720, 960, 3015, 495},
-       .back = kGrey,
-       .font = kBold96,
-       .fontEs = kNarrowBold96},  // the longer Spanish text fits its button
-      {.kind = Kind::Button, .name = "geração", .r = {720, 1560, 3015, 495}, .back = kGrey, .font = kBold12},
-      {.kind = Kind::Button, .name = "pulso", .r = {720, 2160, 3015, 495}, .back = kGrey, .font = kBold12},
-      {.kind = Kind::Button, .name = "volta", .r = {720, 2760, 3015, 495}, .back = kGrey, .font = kBold12},
-      {.kind = Kind::Button, .name = "CAPACITOR", .r = {720, 4080, 1575, 375}, .font = kDefault},
-      {.kind = Kind::Button, .name = "indutor", .r = {720, 4560, 1575, 375}, .font = kDefault},
-      {.kind = Kind::Button, .name = "Command1", .r = {720, 5040, 1575, 375}, .font = kDefault},
+      // The longer Spanish text of "go" fits its button in a narrow font.
+      button("go", {720, 960, 3015, 495}, nullptr, font::bold96).withBack(pal::grey).withFontEs(font::narrowBold96),
+      button("geração", {720, 1560, 3015, 495}, nullptr, font::bold12).withBack(pal::grey),
+      button("pulso", {720, 2160, 3015, 495}, nullptr, font::bold12).withBack(pal::grey),
+      button("volta", {720, 2760, 3015, 495}, nullptr, font::bold12).withBack(pal::grey),
+      button("CAPACITOR", {720, 4080, 1575, 375}),
+      button("indutor", {720, 4560, 1575, 375}),
+      button("Command1", {720, 5040, 1575, 375}),
 
       // The waveform surface and the generator surface with its name.
-      {.kind = Kind::Surface, .name = "Picture1", .r = {4440, 480, 6375, 4215}, .back = kSurface},
-      {.kind = Kind::Surface, .name = "Picture2", .r = {10920, 480, 3975, 4215}, .back = kSurface},
-      {.kind = Kind::Text,
-       .name = "Text9",
-       .r = {120, 3720, 3615, 375},
-       .parent = "Picture2",
-       .back = kSurface,
-       .font = kBold12,
-       .align = Align::Center,
-       .border = false},
+      surface("Picture1", {4440, 480, 6375, 4215}, pal::paper),
+      surface("Picture2", {10920, 480, 3975, 4215}, pal::paper),
+      caption("Text9", {120, 3720, 3615, 375}, "Picture2", pal::paper).withFont(font::bold12).aligned(Align::Center),
 
       // The degree scale under the waveform surface and the two explanations.
-      {.kind = Kind::Text,
-       .name = "Text12",
-       .r = {4491, 4800, 5724, 285},
-       .back = kGrey,
-       .font = kScale,
-       .border = false},
-      {.kind = Kind::Text,
-       .name = "Text10",
-       .r = {360, 5520, 3735, 495},
-       .back = kYellow,
-       .font = kPlain138,
-       .align = Align::Center},
-      {.kind = Kind::Text,
-       .name = "Text11",
-       .r = {360, 6120, 3735, 495},
-       .back = kYellow,
-       .font = kPlain138,
-       .align = Align::Center},
+      caption("Text12", {4491, 4800, 5724, 285}).withFont(font::scale),
+      field("Text10", {360, 5520, 3735, 495}).withBack(pal::yellow).withFont(font::plain138).aligned(Align::Center),
+      field("Text11", {360, 6120, 3735, 495}).withBack(pal::yellow).withFont(font::plain138).aligned(Align::Center),
 
-      // The power triangle panel; its fields start empty.
-      {.kind = Kind::Surface, .name = "Picture3", .r = {360, 6840, 4455, 4095}, .back = WindowText},
-      {.kind = Kind::Text,
-       .name = "Text16",
-       .r = {0, 480, 1335, 255},
-       .parent = "Picture3",
-       .back = MenuText,
-       .fore = kWhite,
-       .font = kDefault,
-       .border = false},
-      {.kind = Kind::Text,
-       .name = "Text17",
-       .r = {240, 720, 615, 255},
-       .parent = "Picture3",
-       .back = MenuText,
-       .fore = kWhite,
-       .font = kDefault,
-       .border = false},
-      {.kind = Kind::Text,
-       .name = "Text14",
-       .r = {2280, 600, 1335, 285},
-       .parent = "Picture3",
-       .back = MenuText,
-       .fore = kWhite,
-       .font = kDefault,
-       .border = false},
-      {.kind = Kind::Text,
-       .name = "Text15",
-       .r = {2400, 840, 1215, 285},
-       .parent = "Picture3",
-       .back = MenuText,
-       .fore = kWhite,
-       .font = kDefault,
-       .border = false},
-      {.kind = Kind::Text,
-       .name = "Text18",
-       .r = {1080, 2160, 615, 285},
-       .parent = "Picture3",
-       .back = Desktop,
-       .fore = kYellow,
-       .font = kDefault,
-       .align = Align::Center,
-       .border = false,
-       .backEs = MenuText,
-       .foreEs = kWhite},
-      {.kind = Kind::Text,
-       .name = "Text13",
-       .r = {120, 2520, 1935, 285},
-       .parent = "Picture3",
-       .back = Desktop,
-       .fore = MenuBar,
-       .font = kDefault,
-       .border = false},
+      // The power triangle panel; its fields start empty. The angle stands
+      // out in yellow on teal in the Portuguese edition.
+      surface("Picture3", {360, 6840, 4455, 4095}, pal::black),
+      triangleText("Text16", {0, 480, 1335, 255}),
+      triangleText("Text17", {240, 720, 615, 255}),
+      triangleText("Text14", {2280, 600, 1335, 285}),
+      triangleText("Text15", {2400, 840, 1215, 285}),
+      caption("Text18", {1080, 2160, 615, 285}, "Picture3", pal::teal).withFore(pal::yellow).aligned(Align::Center).withBackEs(pal::black).withForeEs(pal::white),
+      caption("Text13", {120, 2520, 1935, 285}, "Picture3", pal::teal).withFore(pal::grey),
 
       // The phase angle.
-      {.kind = Kind::Frame, .name = "Frame1", .r = {4920, 7440, 6375, 735}, .back = kAngle, .font = kBold96},
-      {.kind = Kind::Text,
-       .name = "Text1",
-       .r = {240, 240, 615, 285},
-       .parent = "Frame1",
-       .back = kAngle,
-       .font = kDefault,
-       .border = false},
-      {.kind = Kind::HScroll,
-       .name = "HScroll1",
-       .r = {840, 360, 3735, 255},
-       .parent = "Frame1",
-       .font = kDefault,
-       .min = 0,
-       .max = 100,
-       .value = 0,
-       .smallChange = 1,
-       .largeChange = 1},
-      {.kind = Kind::Text,
-       .name = "Text2",
-       .r = {4680, 240, 615, 285},
-       .parent = "Frame1",
-       .back = kAngle,
-       .font = kDefault,
-       .border = false},
-      {.kind = Kind::Text,
-       .name = "Text3",
-       .r = {5520, 240, 735, 285},
-       .parent = "Frame1",
-       .font = kDefault,
-       .align = Align::Center},
+      frame("Frame1", {4920, 7440, 6375, 735}, nullptr, pal::peach).withFont(font::bold96),
+      caption("Text1", {240, 240, 615, 285}, "Frame1", pal::peach),
+      hscroll("HScroll1", {840, 360, 3735, 255}, "Frame1", 0, 100, 0),
+      caption("Text2", {4680, 240, 615, 285}, "Frame1", pal::peach),
+      field("Text3", {5520, 240, 735, 285}, "Frame1").aligned(Align::Center),
 
       // The powers.
-      {.kind = Kind::Frame, .name = "Frame2", .r = {4920, 8280, 6375, 735}, .back = kPowers, .font = kBold96},
-      {.kind = Kind::Text,
-       .name = "Text6",
-       .r = {120, 240, 615, 285},
-       .parent = "Frame2",
-       .back = kPowers,
-       .font = kBold96,
-       .align = Align::Center,
-       .border = false},
-      {.kind = Kind::Text,
-       .name = "Text8",
-       .r = {720, 240, 495, 285},
-       .parent = "Frame2",
-       .back = kGrey,
-       .font = kBold96,
-       .border = false},
-      {.kind = Kind::Text,
-       .name = "Text19",
-       .r = {1320, 240, 975, 285},
-       .parent = "Frame2",
-       .back = kPowers,
-       .font = kBold96,
-       .border = false},
-      {.kind = Kind::Text,
-       .name = "Text5",
-       .r = {2280, 240, 735, 315},
-       .parent = "Frame2",
-       .back = kGrey,
-       .font = kBold96,
-       .align = Align::Right,
-       .border = false},
-      {.kind = Kind::Text,
-       .name = "Text7",
-       .r = {3240, 240, 615, 255},
-       .parent = "Frame2",
-       .back = kPowers,
-       .font = kBold96,
-       .border = false},
-      {.kind = Kind::Text,
-       .name = "Text4",
-       .r = {3840, 240, 735, 285},
-       .parent = "Frame2",
-       .back = kGrey,
-       .font = kBold96,
-       .align = Align::Right,
-       .border = false},
-      {.kind = Kind::Text,
-       .name = "Text20",
-       .r = {4680, 240, 855, 285},
-       .parent = "Frame2",
-       .back = kPowers,
-       .font = kBold96,
-       .border = false},
-      {.kind = Kind::Text,
-       .name = "Text21",
-       .r = {5520, 240, 735, 255},
-       .parent = "Frame2",
-       .back = kGrey,
-       .font = kBold96,
-       .align = Align::Right,
-       .border = false},
+      frame("Frame2", {4920, 8280, 6375, 735}, nullptr, pal::lightYellow).withFont(font::bold96),
+      powerName("Text6", {120, 240, 615, 285}).aligned(Align::Center),
+      powerFigure("Text8", {720, 240, 495, 285}),
+      powerName("Text19", {1320, 240, 975, 285}),
+      powerFigure("Text5", {2280, 240, 735, 315}).aligned(Align::Right),
+      powerName("Text7", {3240, 240, 615, 255}),
+      powerFigure("Text4", {3840, 240, 735, 285}).aligned(Align::Right),
+      powerName("Text20", {4680, 240, 855, 285}),
+      powerFigure("Text21", {5520, 240, 735, 255}).aligned(Align::Right),
   };
+  // clang-format on
   return table;
+}
+
+const std::vector<PictureBox>& geracaoPictures() {
+  // clang-format off
+  static const std::vector<PictureBox> pictures = {
+      {"Picture4", ":/geracao/gerador.svg",   {12120, 4800, 2244, 2532}},
+      {"Picture5", ":/geracao/eletroima.svg", {3600, 6120, 6180, 3132}},
+      {"Picture6", ":/geracao/maquina.svg",   {11400, 8040, 2808, 2448}},
+  };
+  // clang-format on
+  return pictures;
 }
 
 }  // namespace fv

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "shell/palette.hpp"
+
 namespace fv {
 
 namespace {
@@ -35,14 +37,15 @@ void FixedPicture::paintEvent(QPaintEvent*) {
     const double half = std::max(1.0, std::round(b / 2));
     const QRectF r = rect();
     p.setRenderHint(QPainter::Antialiasing, false);
-    // Outer line: shadow top and left, light bottom and right; inner line darker.
-    p.fillRect(r, QColor(255, 255, 255));
-    p.fillRect(QRectF(r.left(), r.top(), r.width() - half, half), QColor(128, 128, 128));
-    p.fillRect(QRectF(r.left(), r.top(), half, r.height() - half), QColor(128, 128, 128));
-    p.fillRect(QRectF(r.left() + half, r.top() + half, r.width() - 2 * half, b - half), QColor(64, 64, 64));
-    p.fillRect(QRectF(r.left() + half, r.top() + half, b - half, r.height() - 2 * half), QColor(64, 64, 64));
+    // Outer line: shadow top and left, light bottom and right; inner line
+    // darker.
+    p.fillRect(r, toQColor(pal::white));
+    p.fillRect(QRectF(r.left(), r.top(), r.width() - half, half), toQColor(pal::darkGrey));
+    p.fillRect(QRectF(r.left(), r.top(), half, r.height() - half), toQColor(pal::darkGrey));
+    p.fillRect(QRectF(r.left() + half, r.top() + half, r.width() - 2 * half, b - half), toQColor(pal::shadow));
+    p.fillRect(QRectF(r.left() + half, r.top() + half, b - half, r.height() - 2 * half), toQColor(pal::shadow));
     inner = r.adjusted(b, b, -b, -b);
-    p.fillRect(inner, QColor(255, 255, 255));
+    p.fillRect(inner, toQColor(pal::white));
     p.setRenderHint(QPainter::Antialiasing);
   }
   if (renderer_->isValid()) renderer_->render(&p, inner);

@@ -1,22 +1,18 @@
 #include "senoide/senoide.hpp"
 
 #include <cmath>
-#include <limits>
 
+#include "senoide/model.hpp"
+#include "shell/angles.hpp"
 #include "shell/app.hpp"
-#include "shell/pacer.hpp"
+#include "shell/palette.hpp"
+#include "shell/sinegrid.hpp"
 
 namespace fv {
 
-namespace {
+using namespace senoide;
 
-constexpr Color kGreen = RGB(0, 255, 0);
-constexpr Color kGridGrey = RGB(150, 150, 150);
-constexpr Color kBlue = RGB(0, 0, 255);
-constexpr Color kRed = RGB(255, 0, 0);
-constexpr Color kMagenta = RGB(255, 0, 255);
-constexpr Color kBlack = RGB(0, 0, 0);
-constexpr Color kGold = RGB(238, 207, 0);
+namespace {
 
 // The banner's texts written by the handlers (the same in both editions).
 const QString kBannerLocked = QStringLiteral("TECLE   RESET");
@@ -25,24 +21,21 @@ const QString kBannerReset = QStringLiteral("VELMORA - Energia limpa para quem e
 // The six buttons that draw; hidden while the resultant is on show.
 const char* const kDrawingButtons[] = {"Fundamental", "segundaH(1)", "executar", "terceira", "resultante1", "inter"};
 
-// A pause whose count is a quotient: the busy count runs while it is below it.
-void pauseBelow(double count) {
-  if (count > 0) Pacer::pause(static_cast<std::int64_t>(std::ceil(count)));
-}
+// The resultant's frame: the axis lies at y = 3000.
+const SineGrid kResultantGrid{3000, 6000, 6000, {2500, 2000, 1500, 1000, 500, 3500, 4000, 4500, 5000, 5500}};
 
-// One point of a harmonic member: its voltage on Picture1 and the magnitude
-// of its power, a tenth of |v x i|, above the axis of Picture2. Returns that
-// magnitude, which the member adds up.
-double plotMember(Surface& p1, Surface& p2, double x, double y0, double vv, double ii, Color c) {
-  p1.pset(x, y0 + vv, c);
-  const double p = std::fabs(ii * vv) / 10;
+// One point of a harmonic: its voltage on Picture1 and its power above the
+// axis of Picture2. Returns that power, which the harmonic adds up.
+double plotMember(Surface& p1, Surface& p2, double x, double y0, Point pt, Color c) {
+  p1.pset(x, y0 + pt.v, c);
+  const double p = harmonicPower(pt);
   p2.pset(x, y0 - p, c);
   return p;
 }
 
 }  // namespace
 
-Senoide::Senoide(App& app) : Form(app, QStringLiteral("Senoide"), 15240, 11016, RGB(192, 192, 192)) {
+Senoide::Senoide(App& app) : Form(app, QStringLiteral("Senoide"), 15240, 11016, pal::grey) {
   build(senoideLayout());
   setTabOrder({"Fundamental", "segundaH(1)", "terceira", "inter", "executar", "resultante1", "fim"});
 
@@ -126,30 +119,15 @@ void Senoide::Picture2_Click() { surface("Picture2").cls(); }
 void Senoide::Picture3_Click() { surface("Picture3").cls(); }
 
 // A typed angle in degrees, in radians.
-double Senoide::radians(const char* field) {
-  const double r = num(field) * 3.1416 / 180;
-  if (!std::isfinite(r))
-    refuse(&text(field), QStringLiteral("O ângulo do campo destacado é grande demais. Escreva um ângulo menor."),
-           QStringLiteral("El ángulo del campo resaltado es demasiado grande. Escriba un ángulo menor."));
+double Senoide::fieldRadians(const char* field) {
+  const double r = radians(num(field));
+  if (!std::isfinite(r)) refuse(&text(field), tx(QStringLiteral("msg.senoide.angleTooLarge")));
   return r;
 }
 
-// ---- Plot frames.
-
-// Axes through (1000, 2000) and a grid of pi/4 by one unit of the scale marks.
-void Senoide::drawFrame(Surface& s) {
-  s.line(100, 2000, 9000, 2000, kGreen);
-  s.line(1000, 50, 1000, 4700, kGreen);
-  for (int x = 1475; x <= 4800; x += 475) s.line(x, 50, x, 4700, kGridGrey);
-  for (int y : {1500, 2500, 1000, 3000, 500, 3500, 0, 4000}) s.line(100, y, 10000, y, kGridGrey);
-}
-
-// The resultant's frame: the axis lies at y = 3000.
-void Senoide::drawFrame3(Surface& s) {
-  s.line(100, 3000, 9000, 3000, kGreen);
-  s.line(1000, 50, 1000, 6000, kGreen);
-  for (int x = 1475; x <= 4800; x += 475) s.line(x, 50, x, 6000, kGridGrey);
-  for (int y : {2500, 2000, 1500, 1000, 500, 3500, 4000, 4500, 5000, 5500}) s.line(100, y, 10000, y, kGridGrey);
+// A pause whose count is a quotient: the busy count runs while it is below it.
+void Senoide::pauseBelow(double count) {
+  if (count > 0) pause(static_cast<std::int64_t>(std::ceil(count)));
 }
 
 // ---- The fundamental: one period, voltage on Picture1, |V x A| on Picture2.
@@ -164,27 +142,25 @@ void Senoide::FUNDAMENTAL_Click() {
   ordemN = 0;
   feitoF = 0;
 
-  drawFrame(p1);
-  drawFrame(p2);
+  drawSineGrid(p1, upperSineGrid());
+  drawSineGrid(p2, upperSineGrid());
 
   double x = 1000, y0 = 2000, S = 0;
-  // t runs down while x runs right: the sine is seen to start on the axis and rise.
-  for (double t = 6.28; t >= 0; t += -0.01) {
-    const double V = scroll("VScroll3").value();
-    const double vv = std::sin(t) * V * 10;
-    p1.pset(x, y0 + vv, kBlue);
+  const Sweep sweep = fundamentalSweep();
+  for (double t = sweep.from; t >= sweep.to; t += -kStep) {
+    const double vv = fundamentalVoltage(t, scroll("VScroll3").value());
+    p1.pset(x, y0 + vv, pal::blue);
     const double I = scroll("VScroll2").value();
-    const double fi = radians("Text8");
-    const double ii = std::sin(fi + t) * I;
-    const double p = std::fabs(vv * ii);
-    p2.pset(x, y0 - p / 10, kBlue);
+    const double ii = fundamentalCurrent(t, I, fieldRadians("Text8"));
+    const double p = fundamentalPower(vv, ii);
+    p2.pset(x, y0 - p / 10, pal::blue);
     S = S + p;
-    x = x + 6;
-    Pacer::pause(200000);
+    x = x + sweep.dx;
+    pause(200000);
     velocidade = cint(double(scroll("VScroll1").value()));
-    Pacer::pause(velocidade);
+    pause(velocidade);
   }
-  text("Text15").setText(fmt(S / 10000, "###.#"));
+  text("Text15").setText(fmt(powerReadout(S), "###.#"));
   feitoF = 1;
 }
 
@@ -198,27 +174,25 @@ void Senoide::segundaH_Click(int) {
   text("Text16").setText(str(0));
   feito2 = 0;
   double x = 1000, y0 = 2000, S = 0;
-  double a = scroll("HScroll2").value() * 3.1416 / 180;
-  const double b = scroll("HScroll4").value() * 3.1416 / 180;
-  const double end = a + 0;
-  for (double t = a + 12.6; t >= end; t += -0.01) {
+  const Sweep sweep = secondSweep(radians(scroll("HScroll2").value()));
+  const double b = radians(scroll("HScroll4").value());
+  for (double t = sweep.from; t >= sweep.to; t += -kStep) {
+    // The bars are read at every point: an arrow held down moves them meanwhile.
     const double V = scroll("HScroll1").value();
-    a = scroll("HScroll2").value() * 3.1416 / 180;
-    const double vv = std::sin(a + t) * V * 10;
+    const double a = radians(scroll("HScroll2").value());
     const double I = scroll("HScroll3").value();
-    const double b1 = scroll("HScroll4").value() * 3.1416 / 180;
-    const double ii = std::sin(b1 + (b + t)) * I;
-    const double p = plotMember(p1, p2, x, y0, vv, ii, kMagenta);
+    const double b1 = radians(scroll("HScroll4").value());
+    const double p = plotMember(p1, p2, x, y0, second(t, V, a, I, b1, b), pal::magenta);
     S = S + p;
-    x = x + 3;
+    x = x + sweep.dx;
     pauseBelow(velocidade / 2.0);
   }
-  text("Text16").setText(fmt(S / 10000, "###.#"));
+  text("Text16").setText(fmt(powerReadout(S), "###.#"));
   feito2 = 1;
 }
 
 // The third harmonic. Its angles come from the values stored by the change
-// handlers of Text20 and Text21, and are turned into radians twice in the sine.
+// handlers of Text20 and Text21.
 void Senoide::TERCEIRA_Click() {
   useKept({"Text20", "Text21"});
   Surface& p1 = surface("Picture1");
@@ -228,22 +202,20 @@ void Senoide::TERCEIRA_Click() {
   corrente3 = cint("Text17");
   tensao3 = cint("Text14");
   double x = 1000, y0 = 2000, S = 0;
-  const double a = angTensao3 * 3.1416 / 180;
-  const double b = angCorrente3 * 3.1416 / 180;
-  for (double t = a + 18.84; t >= a; t += -0.01) {
-    const double vv = std::sin(t + a * 3.1416 / 180) * tensao3 * 10;
-    const double ii = std::sin((t + b) + b * 3.1416 / 180) * corrente3;
-    const double p = plotMember(p1, p2, x, y0, vv, ii, kBlack);
+  const double a = radians(angTensao3);
+  const double b = radians(angCorrente3);
+  const Sweep sweep = thirdSweep(a);
+  for (double t = sweep.from; t >= sweep.to; t += -kStep) {
+    const double p = plotMember(p1, p2, x, y0, third(t, tensao3, a, corrente3, b), pal::black);
     S = S + p;
-    x = x + 2;
+    x = x + sweep.dx;
     pauseBelow(velocidade / 3.0);
   }
-  text("Text37").setText(fmt(S / 10000, "###.#"));
+  text("Text37").setText(fmt(powerReadout(S), "###.#"));
   feito3 = 1;
 }
 
-// The inter-harmonic of order 1.5: one and a half periods over the
-// fundamental's width. A blue line grows along the top edge of Picture2.
+// The inter-harmonic of order 1.5. A blue line grows along the top edge of Picture2.
 void Senoide::inter_Click() {
   useKept({"Text26"});
   Surface& p1 = surface("Picture1");
@@ -252,24 +224,21 @@ void Senoide::inter_Click() {
   tensaoI = cint("Text22");
   correnteI = cint("Text23");
   double x = 1000, y0 = 2000, S = 0;
-  const double c = anguloI * 3.1416 / 180;
+  const double c = radians(anguloI);
   const double top = 0;
-  for (double t = 9.42; t >= 0; t += -0.01) {
-    const double vv = std::sin(t) * tensaoI * 10;
-    const double ii = std::sin(c + t) * correnteI;
-    const double p = plotMember(p1, p2, x, y0, vv, ii, kGold);
-    p2.pset(x, top, kBlue);
+  const Sweep sweep = interSweep();
+  for (double t = sweep.from; t >= sweep.to; t += -kStep) {
+    const double p = plotMember(p1, p2, x, y0, inter(t, tensaoI, correnteI, c), pal::gold);
+    p2.pset(x, top, pal::blue);
     S = S + p;
-    x = x + 6 / 1.5;
+    x = x + sweep.dx;
     pauseBelow(velocidade / 1.5);
   }
-  text("Text10").setText(fmt(S / 10000, "###.#"));
+  text("Text10").setText(fmt(powerReadout(S), "###.#"));
   feitoI = 1;
 }
 
-// The harmonic of order n: n periods over the fundamental's width, its voltage
-// drawn at half the scale of the others. Its angle is kept as a whole number
-// of radians.
+// The harmonic of order n. Its angle is kept as a whole number of radians.
 void Senoide::executar_Click() {
   Surface& p1 = surface("Picture1");
   Surface& p2 = surface("Picture2");
@@ -279,33 +248,24 @@ void Senoide::executar_Click() {
   correnteN = 0;
   ordemN = cint("numero");
   tensaoN = cint("tensao");
-  anguloN = cint(num("Text3") * 3.1416 / 180, &text("Text3"));
+  anguloN = cint(radians(num("Text3")), &text("Text3"));
   correnteN = cint("Text1");
 
-  // Order 0 would step x by 6 / 0; and the pause divides by 3 x n as a 16-bit
-  // whole number, so n must stay within 10922.
-  if (ordemN == 0)
-    refuse(&text("numero"), QStringLiteral("A ordem da harmônica não pode ser 0. Escreva uma ordem de 1 em diante."),
-           QStringLiteral("El orden del armónico no puede ser 0. Escriba un orden de 1 en adelante."));
-  if (ordemN > 0 && 3 * ordemN > std::numeric_limits<std::int16_t>::max())
-    refuse(&text("numero"),
-           QStringLiteral("A ordem %1 é grande demais: a ordem da harmônica vai no máximo até 10922.").arg(ordemN),
-           QStringLiteral("El orden %1 es demasiado grande: el orden del armónico llega como máximo a 10922.")
-               .arg(ordemN));
+  // Order 0 would step x by 6 / 0. A negative order draws nothing.
+  if (ordemN == 0) refuse(&text("numero"), tx(QStringLiteral("msg.senoide.orderZero")));
+  if (ordemN > kHighestOrder) refuse(&text("numero"), tx(QStringLiteral("msg.senoide.orderTooHigh")).arg(ordemN));
 
   double x = 1000, y0 = 2000, S = 0;
-  const double d = anguloN * 3.1416 / 180;
-  const double volts = tensaoN * 5.0;
-  for (double t = ordemN * 6.3; t >= 0; t += -0.01) {
-    const double vv = std::sin(t) * volts;
-    const double ii = std::sin(d + t) * correnteN;
-    const double p = plotMember(p1, p2, x, y0, vv, ii, kRed);
+  const double d = radians(anguloN);
+  const Sweep sweep = nthSweep(ordemN);
+  for (double t = sweep.from; t >= sweep.to; t += -kStep) {
+    const double p = plotMember(p1, p2, x, y0, nth(t, tensaoN, correnteN, d), pal::red);
     S = S + p;
-    x = x + 6.0 / ordemN;
+    x = x + sweep.dx;
     const std::int16_t n3 = static_cast<std::int16_t>(3 * ordemN);
     pauseBelow(velocidade / double(n3));
   }
-  text("Text38").setText(str(S / 10000));
+  text("Text38").setText(str(powerReadout(S)));
   feitoN = 1;
 }
 
@@ -317,45 +277,33 @@ void Senoide::resultante1_Click() {
   if (feitoN == 1) useKept({"numero", "tensao", "Text1", "Text3"});
   Surface& p3 = surface("Picture3");
   p3.cls();
-  drawFrame3(p3);
+  drawSineGrid(p3, kResultantGrid);
 
   double x = 1000, y0 = 3000, t = 6.28, S = 0;
-  double vF = 0, iF = 0, v2 = 0, i2 = 0, v3 = 0, i3 = 0, vI = 0, iI = 0, vN = 0, iN = 0;
+  Components c;
   const double n = ordemN;
   while (t > -0.00001) {
     if (feitoF == 1) {
-      vF = std::sin(t) * 10 * scroll("VScroll3").value();
-      const double fi = radians("Text8");
-      iF = std::sin(fi + t) * scroll("VScroll2").value();
+      const double V = scroll("VScroll3").value();
+      const double fi = fieldRadians("Text8");
+      c.fundamental = resultantFundamental(t, V, scroll("VScroll2").value(), fi);
     }
     if (feito2 == 1) {
-      const double a = scroll("HScroll2").value() * 3.1416 / 180;
-      v2 = std::sin(a + 2 * t) * scroll("HScroll1").value() * 10;
-      const double b = scroll("HScroll4").value() * 3.1416 / 180;
-      i2 = std::sin(b + 2 * t) * scroll("HScroll3").value();
+      const double a = radians(scroll("HScroll2").value());
+      const double b = radians(scroll("HScroll4").value());
+      c.second = resultantSecond(t, scroll("HScroll1").value(), a, scroll("HScroll3").value(), b);
     }
-    if (feito3 == 1) {
-      v3 = std::sin(angTensao3 * 3.1416 / 180 + 3 * t) * 10 * tensao3;
-      i3 = std::sin(angCorrente3 * 3.1416 / 180 + 3 * t) * corrente3;
-    }
-    if (feitoI == 1) {
-      vI = std::sin(1.5 * t) * 10 * tensaoI;
-      iI = std::sin(anguloI * 3.1416 / 180 + 1.5 * t) * correnteI;
-    }
-    if (feitoN == 1) {
-      vN = std::sin(n * t) * 10 * tensaoN;
-      iN = std::sin(anguloN * 3.1416 / 180 + n * t) * correnteN;
-    }
-    const double Vsum = vN + vI + v3 + v2 + vF;
-    const double Isum = 5 * iF + 5 * i2 + 5 * i3 + 5 * iI + 5 * iN;
-    const double Iw = 10 * iF + 2 * i2 + 3 * i3 + 1.5 * iI + n * iN;
-    S = S + std::fabs(Iw * Vsum);
-    writeNumber(text("Text39"), S / 1000000, "###.#");
-    p3.pset(x, y0 + Vsum, kBlue);
-    p3.pset(x, y0 + 5 * Isum, kRed);
+    if (feito3 == 1) c.third = resultantThird(t, tensao3, radians(angTensao3), corrente3, radians(angCorrente3));
+    if (feitoI == 1) c.inter = resultantInter(t, tensaoI, correnteI, radians(anguloI));
+    if (feitoN == 1) c.nth = resultantNth(t, n, tensaoN, correnteN, radians(anguloN));
+    const Resultant r = resultant(c, n);
+    S = S + r.power;
+    writeNumber(text("Text39"), resultantReadout(S), "###.#");
+    p3.pset(x, y0 + r.volts, pal::blue);
+    p3.pset(x, y0 + 5 * r.amps, pal::red);
     x = x + 6.0 / 10;
     t = t - 0.001;
-    Pacer::pause(1000);
+    pause(1000);
   }
   feitoF = 0;
   feito2 = 0;
@@ -363,7 +311,7 @@ void Senoide::resultante1_Click() {
   feitoI = 0;
   feitoN = 0;
   TextField& banner = text("Text36");
-  banner.setBackColor(QBColor(14));
+  banner.setBackColor(pal::yellow);
   banner.setText(kBannerLocked);
   setDrawingButtons(false);
 }
@@ -374,7 +322,7 @@ void Senoide::reset_Click() {
   surface("Picture2").cls();
   surface("Picture3").cls();
   TextField& banner = text("Text36");
-  banner.setBackColor(QBColor(10));
+  banner.setBackColor(pal::green);
   banner.setText(kBannerReset);
   setDrawingButtons(true);
 }

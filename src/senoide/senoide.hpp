@@ -81,9 +81,8 @@ class Senoide : public Form {
   void FIM_Click();
 
  private:
-  double radians(const char* field);
-  void drawFrame(Surface& s);
-  void drawFrame3(Surface& s);
+  double fieldRadians(const char* field);
+  void pauseBelow(double count);
   void setDrawingButtons(bool normal);
 };
 

@@ -4,122 +4,33 @@
 
 namespace fv {
 
-namespace {
-
-constexpr Color kGrey = RGB(192, 192, 192);
-constexpr Color kPlot = RGB(224, 224, 224);
-constexpr Color kRed = RGB(255, 0, 0);
-constexpr Color kBlue = RGB(0, 0, 255);
-constexpr Color kBlack = RGB(0, 0, 0);
-constexpr Color kOrange = RGB(255, 128, 0);
-
-constexpr FontSpec kSmallBold{"MS Sans Serif", 7.8, true};
-constexpr FontSpec kMidBold{"MS Sans Serif", 9.6, true};
-constexpr FontSpec kButtonFont{"MS Sans Serif", 12, true};
-
-// A label field: a borderless text field on the frame's grey.
-Ctl caption(const char* name, Rect r, const char* parent, Align align = Align::Left) {
-  return {.kind = Kind::Text, .name = name, .r = r, .parent = parent, .back = kGrey, .align = align, .border = false};
-}
-
-// A static label on the frame's grey.
-Ctl label(const char* name, Rect r, const char* parent, std::optional<Rect> rEs = {}) {
-  return {.kind = Kind::Label, .name = name, .r = r, .parent = parent, .rEs = rEs, .back = kGrey};
-}
-
-// A number field: right-aligned, with a border.
-Ctl number(const char* name, Rect r, const char* parent) {
-  return {.kind = Kind::Text, .name = name, .r = r, .parent = parent, .align = Align::Right};
-}
-
-// A scale mark left of Picture1.
-Ctl mark(const char* name, Rect r) {
-  return {.kind = Kind::Text, .name = name, .r = r, .back = kGrey, .border = false};
-}
-
-Ctl scroll(Kind kind, const char* name, Rect r, const char* parent, int min, int max, int value, int small, int large) {
-  return {.kind = kind,
-          .name = name,
-          .r = r,
-          .parent = parent,
-          .min = min,
-          .max = max,
-          .value = value,
-          .smallChange = small,
-          .largeChange = large};
-}
-
-Ctl button(const char* name, Rect r, const char* parent, FontSpec font = {}) {
-  return {.kind = Kind::Button, .name = name, .r = r, .parent = parent, .font = font};
-}
-
-Ctl frame(const char* name, Rect r) { return {.kind = Kind::Frame, .name = name, .r = r, .back = kGrey}; }
-
-}  // namespace
-
 const std::vector<Ctl>& senoideLayout() {
+  using namespace ctl;
+  // clang-format off
   static const std::vector<Ctl> table = {
-      // Drawing surfaces and the label fields inside them.
-      {.kind = Kind::Surface, .name = "Picture1", .r = {1080, 0, 6015, 4335}, .back = kPlot},
-      {.kind = Kind::Surface, .name = "Picture2", .r = {8400, 0, 6015, 4335}, .back = kPlot},
-      {.kind = Kind::Surface, .name = "Picture3", .r = {1080, 4440, 6000, 6045}, .back = kPlot},
-      {.kind = Kind::Text,
-       .name = "Text41(0)",
-       .r = {0, 0, 1575, 255},
-       .parent = "Picture1",
-       .back = kPlot,
-       .fore = kRed,
-       .font = kSmallBold,
-       .border = false},
-      {.kind = Kind::Text,
-       .name = "Text40",
-       .r = {0, 0, 615, 270},
-       .parent = "Picture2",
-       .back = kPlot,
-       .fore = kRed,
-       .font = kMidBold,
-       .border = false},
-      {.kind = Kind::Text,
-       .name = "Text41(1)",
-       .r = {0, 0, 1095, 195},
-       .parent = "Picture3",
-       .back = kPlot,
-       .fore = kBlack,
-       .font = kSmallBold,
-       .align = Align::Center,
-       .border = false},
-      {.kind = Kind::Text,
-       .name = "Text42",
-       .r = {0, 240, 975, 285},
-       .parent = "Picture3",
-       .back = kPlot,
-       .fore = kBlue,
-       .font = kSmallBold,
-       .align = Align::Center,
-       .border = false},
-      {.kind = Kind::Text,
-       .name = "Text43",
-       .r = {0, 480, 975, 285},
-       .parent = "Picture3",
-       .back = kPlot,
-       .fore = kRed,
-       .font = kSmallBold,
-       .align = Align::Center,
-       .border = false},
+      // Drawing surfaces and the captions inside them.
+      surface("Picture1", {1080, 0, 6015, 4335}, pal::paper),
+      surface("Picture2", {8400, 0, 6015, 4335}, pal::paper),
+      surface("Picture3", {1080, 4440, 6000, 6045}, pal::paper),
+      caption("Text41(0)", {0, 0, 1575, 255}, "Picture1", pal::paper).withFore(pal::red).withFont(font::bold78),
+      caption("Text40", {0, 0, 615, 270}, "Picture2", pal::paper).withFore(pal::red).withFont(font::bold96),
+      caption("Text41(1)", {0, 0, 1095, 195}, "Picture3", pal::paper).withFore(pal::black).withFont(font::bold78).aligned(Align::Center),
+      caption("Text42", {0, 240, 975, 285}, "Picture3", pal::paper).withFore(pal::blue).withFont(font::bold78).aligned(Align::Center),
+      caption("Text43", {0, 480, 975, 285}, "Picture3", pal::paper).withFore(pal::red).withFont(font::bold78).aligned(Align::Center),
 
       // Scale marks of Picture1, one unit per 500 twips.
-      mark("Text31", {720, 480, 360, 285}),
-      mark("Text30", {720, 960, 360, 285}),
-      mark("Text29", {720, 1440, 360, 285}),
-      mark("Text28", {720, 1920, 360, 285}),
-      mark("Text32", {600, 2400, 480, 285}),
-      mark("Text33", {600, 2880, 480, 285}),
-      mark("Text34", {600, 3360, 480, 285}),
+      caption("Text31", {720, 480, 360, 285}),
+      caption("Text30", {720, 960, 360, 285}),
+      caption("Text29", {720, 1440, 360, 285}),
+      caption("Text28", {720, 1920, 360, 285}),
+      caption("Text32", {600, 2400, 480, 285}),
+      caption("Text33", {600, 2880, 480, 285}),
+      caption("Text34", {600, 3360, 480, 285}),
 
       // Speed: top is fast, bottom slow.
-      scroll(Kind::VScroll, "VScroll1", {7080, 120, 255, 3735}, nullptr, 2000, 20000, 11000, 100, 1000),
-      label("MAXIMO", {7440, 240, 735, 285}, nullptr),
-      caption("Text27", {7440, 3600, 735, 285}, nullptr),
+      vscroll("VScroll1", {7080, 120, 255, 3735}, nullptr, 2000, 20000, 11000, 100, 1000),
+      label("MAXIMO", {7440, 240, 735, 285}),
+      caption("Text27", {7440, 3600, 735, 285}),
 
       // The fundamental.
       frame("Frame3", {8400, 4560, 2895, 1335}),
@@ -128,24 +39,24 @@ const std::vector<Ctl>& senoideLayout() {
       number("Text11", {480, 480, 495, 285}, "Frame3"),
       number("Text8", {1200, 480, 495, 285}, "Frame3"),
       number("Text12", {1920, 480, 495, 285}, "Frame3"),
-      scroll(Kind::VScroll, "VScroll3", {120, 120, 255, 1215}, "Frame3", 400, 0, 150, 1, 10),
-      scroll(Kind::VScroll, "VScroll2", {2520, 120, 255, 1215}, "Frame3", 50, 0, 10, 1, 5),
+      vscroll("VScroll3", {120, 120, 255, 1215}, "Frame3", 400, 0, 150, 1, 10),
+      vscroll("VScroll2", {2520, 120, 255, 1215}, "Frame3", 50, 0, 10, 1, 5),
       button("Fundamental", {480, 840, 1935, 375}, "Frame3"),
 
       // The second harmonic.
       frame("Frame2", {8400, 5880, 2895, 1935}),
       label("Label1", {120, 120, 735, 255}, "Frame2"),
       label("Label3", {1560, 120, 615, 255}, "Frame2"),
-      label("Label2", {120, 1080, 855, 255}, "Frame2", Rect{0, 1080, 855, 255}),
+      label("Label2", {120, 1080, 855, 255}, "Frame2").esAt({0, 1080, 855, 255}),
       label("Label4", {1440, 1080, 735, 255}, "Frame2"),
       number("Text4", {960, 120, 495, 285}, "Frame2"),
       number("Text6", {2280, 120, 495, 285}, "Frame2"),
       number("Text5", {960, 1080, 495, 285}, "Frame2"),
       number("Text19", {2280, 1080, 495, 285}, "Frame2"),
-      scroll(Kind::HScroll, "HScroll1", {120, 480, 1335, 255}, "Frame2", 0, 200, 50, 1, 10),
-      scroll(Kind::HScroll, "HScroll2", {1560, 480, 1215, 255}, "Frame2", 0, 180, 0, 1, 10),
-      scroll(Kind::HScroll, "HScroll3", {120, 840, 1335, 255}, "Frame2", 0, 50, 5, 1, 5),
-      scroll(Kind::HScroll, "HScroll4", {1560, 840, 1215, 255}, "Frame2", 0, 180, 0, 1, 10),
+      hscroll("HScroll1", {120, 480, 1335, 255}, "Frame2", 0, 200, 50, 1, 10),
+      hscroll("HScroll2", {1560, 480, 1215, 255}, "Frame2", 0, 180, 0, 1, 10),
+      hscroll("HScroll3", {120, 840, 1335, 255}, "Frame2", 0, 50, 5, 1, 5),
+      hscroll("HScroll4", {1560, 840, 1215, 255}, "Frame2", 0, 180, 0, 1, 10),
       button("segundaH(1)", {0, 1440, 2655, 420}, "Frame2"),
 
       // The third harmonic.
@@ -177,7 +88,7 @@ const std::vector<Ctl>& senoideLayout() {
       number("Text3", {2040, 840, 615, 285}, "Frame1"),
       button("executar", {120, 1320, 2655, 375}, "Frame1"),
 
-      // Active powers.
+      // Active powers; the resultant's on orange.
       frame("Frame5", {11520, 7800, 2895, 2055}),
       label("Label5(0)", {120, 120, 1800, 255}, "Frame5"),
       number("Text15", {1920, 120, 855, 255}, "Frame5"),
@@ -189,43 +100,17 @@ const std::vector<Ctl>& senoideLayout() {
       number("Text37", {1920, 960, 855, 255}, "Frame5"),
       label("Label8", {120, 1320, 1800, 255}, "Frame5"),
       number("Text38", {1920, 1320, 855, 255}, "Frame5"),
-      {.kind = Kind::Label,
-       .name = "Label9",
-       .r = {120, 1680, 1800, 255},
-       .parent = "Frame5",
-       .back = kOrange,
-       .align = Align::Center},
-      {.kind = Kind::Text,
-       .name = "Text39",
-       .r = {1920, 1680, 855, 255},
-       .parent = "Frame5",
-       .back = kOrange,
-       .align = Align::Right},
+      label("Label9", {120, 1680, 1800, 255}, "Frame5", pal::orange).aligned(Align::Center),
+      number("Text39", {1920, 1680, 855, 255}, "Frame5").withBack(pal::orange),
 
       // Hint, banner and the buttons along the bottom.
-      {.kind = Kind::Text,
-       .name = "Text35",
-       .r = {8400, 9960, 6015, 285},
-       .back = RGB(128, 255, 128),
-       .font = kSmallBold,
-       .align = Align::Center},
-      {.kind = Kind::Text,
-       .name = "Text36",
-       .r = {960, 10560, 6255, 375},
-       .rEs = Rect{480, 10560, 7215, 375},
-       .back = RGB(0, 255, 0),
-       .fore = kBlue,
-       .font = kMidBold,
-       .align = Align::Center},
-      {.kind = Kind::Button,
-       .name = "reset",
-       .r = {8400, 10320, 1815, 495},
-       .back = RGB(255, 255, 0),
-       .font = kButtonFont,
-       .visible = false},
-      button("resultante1", {10560, 10320, 1695, 495}, nullptr, kButtonFont),
-      button("fim", {12600, 10320, 1815, 495}, nullptr, kButtonFont),
+      field("Text35", {8400, 9960, 6015, 285}).withBack(pal::lightGreen).withFont(font::bold78).aligned(Align::Center),
+      field("Text36", {960, 10560, 6255, 375}).esAt({480, 10560, 7215, 375}).withBack(pal::green).withFore(pal::blue).withFont(font::bold96).aligned(Align::Center),
+      button("reset", {8400, 10320, 1815, 495}, nullptr, font::bold12).withBack(pal::yellow).hidden(),
+      button("resultante1", {10560, 10320, 1695, 495}, nullptr, font::bold12),
+      button("fim", {12600, 10320, 1815, 495}, nullptr, font::bold12),
   };
+  // clang-format on
   return table;
 }
 

@@ -11,6 +11,7 @@ namespace fv::pal {
 // Greys
 constexpr Color black      = RGB(0, 0, 0);
 constexpr Color charcoal   = RGB(50, 50, 50);       // the pulse window's time grid
+constexpr Color shadow     = RGB(64, 64, 64);
 constexpr Color slate      = RGB(117, 128, 134);
 constexpr Color darkGrey   = RGB(128, 128, 128);
 constexpr Color gridGrey   = RGB(150, 150, 150);    // the lines of every sine grid
