@@ -1,17 +1,37 @@
-// The three-phase window: life cycle, the fundamental, the phase currents,
-// the voltage/current toggle and the total reset.
+// The three-phase window: life cycle, its components, the fundamental, the
+// phase currents, the voltage/current toggle and the total reset.
 #include "senoidet/senoidet.hpp"
 
-#include <QFontMetrics>
 #include <cmath>
-#include <cstdlib>
 
 #include "shell/app.hpp"
-#include "shell/pacer.hpp"
+#include "shell/palette.hpp"
+#include "shell/sinegrid.hpp"
 
 namespace fv {
 
-SenoideT::SenoideT(App& app) : Form(app, QStringLiteral("SenoideT"), 15240, 11112, RGB(192, 192, 192)) {
+using namespace senoidet;
+
+// Each component: its voltage, current and angle fields, its flag; then its
+// order, order field, period, pause and upper curves.
+// clang-format off
+constexpr SenoideT::Component SenoideT::kComponents[5] = {
+    // The fundamental's curves are drawn by its own handlers, from the values they capture.
+    {{"FVR", "FVS", "FVT"},    {"FAR", "FAS", "FAT"},    {"FGR", "FGS", "FGT"},    &SenoideT::temFund,
+     1,   nullptr, kPeriod, 20000, {{R, pal::blue},      {S, pal::green},      {T, pal::red}}},
+    // Here S takes the reddish colour and T the greenish one, and T is drawn before S.
+    {{"FVR2", "FVS2", "FVT2"}, {"FAR2", "FAS2", "FAT2"}, {"FGR2", "FGS2", "FGT2"}, &SenoideT::tem2,
+     2,   nullptr, 6.28,    10000, {{R, pal::vividBlue}, {T, pal::vividGreen}, {S, pal::vividRed}}},
+    {{"fvr3", "FVS3", "FVT3"}, {"FAR3", "FAS3", "FAT3"}, {"FGR3", "FGS3", "FGT3"}, &SenoideT::tem3,
+     3,   nullptr, 6.28,    10000, {{R, pal::violet},    {S, pal::mint},       {T, pal::rosePink}}},
+    {{"FVRI", "FVSI", "FVTI"}, {"FARI", "FASI", "FATI"}, {"FGRI", "FGSI", "FGTI"}, &SenoideT::temInter,
+     1.5, nullptr, 6.28,    5000,  {{R, pal::lavender},  {S, pal::lime},       {T, pal::apricot}}},
+    {{"FVRN", "FVSN", "FVTN"}, {"FARN", "FASN", "FATN"}, {"FGRN", "FGSN", "FGTN"}, &SenoideT::temN,
+     0,   "varIn", 6.3,     5000,  {{R, pal::lavender},  {S, pal::lime},       {T, pal::apricot}}},
+};
+// clang-format on
+
+SenoideT::SenoideT(App& app) : Form(app, QStringLiteral("SenoideT"), 15240, 11112, pal::grey) {
   build(layout());
   setTabOrder({"FVR",         "FAR",         "FGR",        "FVS",     "FAS",      "FGS",   "FVT",   "FAT",    "FGT",
                "FUNDAMENTAL", "corrente",    "reset_corr", "FVR2",    "FAR2",     "FGR2",  "FVS2",  "FAS2",   "FGS2",
@@ -50,63 +70,68 @@ void SenoideT::dot(Surface& s, double x, double y, Color c) {
 void SenoideT::upperGrid() {
   Surface& pic = surface("Picture1");
   pic.cls();
-  pic.line(100, 2000, 9000, 2000, RGB(0, 255, 0));
-  pic.line(1000, 50, 1000, 4700, RGB(0, 255, 0));
-  for (int k = 0; k <= 7; ++k) pic.line(1475 + 475 * k, 50, 1475 + 475 * k, 4700, RGB(150, 150, 150));
-  for (int y : {1500, 2500, 1000, 3000, 500, 3500, 0, 4000}) pic.line(100, y, 10000, y, RGB(150, 150, 150));
+  drawSineGrid(pic, upperSineGrid());
+}
+
+void SenoideT::captureVoltages() {
+  const Component& c = kComponents[Fundamental];
+  VR = cint(c.volts[R]);
+  VS = cint(c.volts[S]);
+  VT = cint(c.volts[T]);
+  GR = cint(c.degrees[R]);
+  GS = cint(c.degrees[S]);
+  GT = cint(c.degrees[T]);
 }
 
 void SenoideT::phaseVoltages(double t, double x, double y0) {
   Surface& pic = surface("Picture1");
-  const double yR = 5 * VR * std::sin(t) + y0;
-  const double yS = 5 * VS * std::sin(t - 2.1) + y0;
-  const double yT = 5 * VT * std::sin(t - 4.2) + y0;
-  dot(pic, x, yR, RGB(0, 0, 255));
-  dot(pic, x, yS, RGB(0, 255, 0));
-  dot(pic, x, yT, RGB(255, 0, 0));
+  const Phases volts{double(VR), double(VS), double(VT)};
+  Phases y;
+  for (Phase p : {R, S, T}) y[p] = fundamentalVolts(p, volts[p], t) + y0;
+  for (const Trace& tr : kComponents[Fundamental].traces) dot(pic, x, y[tr.phase], tr.colour);
 }
 
 // Only phase R takes its angle; S and T are drawn a third and two thirds of a
 // period behind, whatever their angle fields say.
 void SenoideT::phaseCurrents(double t, double x, double y0) {
   Surface& pic = surface("Picture1");
-  const double iR = num("FAR") * std::sin(t + num("FGR") * kRad);
-  const double iS = num("FAS") * std::sin(t - 6.2832 / 3);
-  const double iT = num("FAT") * std::sin(t - 12.5664 / 3);
-  dot(pic, x, 20 * iR + y0, RGB(0, 0, 255));
-  dot(pic, x, 20 * iS + y0, RGB(0, 255, 0));
-  dot(pic, x, 20 * iT + y0, RGB(255, 0, 0));
+  const Component& c = kComponents[Fundamental];
+  Phases y;
+  const double ampsR = num(c.amps[R]);
+  const double degreesR = num(c.degrees[R]);
+  y[R] = currentR(ampsR, degreesR, t) + y0;
+  y[S] = currentLagging(S, num(c.amps[S]), t) + y0;
+  y[T] = currentLagging(T, num(c.amps[T]), t) + y0;
+  for (const Trace& tr : c.traces) dot(pic, x, y[tr.phase], tr.colour);
 }
 
 void SenoideT::FUNDAMENTAL_Click() {
   upperGrid();
   double x = 1000;
   const double y0 = 2000;
-  VR = cint("FVR");
-  VS = cint("FVS");
-  VT = cint("FVT");
-  GR = cint("FGR");
-  GS = cint("FGS");
-  GT = cint("FGT");
-  double SR = 0, SS = 0, ST = 0;
+  captureVoltages();
+  const Component& c = kComponents[Fundamental];
+  Phases apparent{};
   // t runs down while x grows, so phase R starts on the axis and rises first.
-  for (double t = 6.2832; t >= 0; t += -0.01) {
+  for (double t = kPeriod; t >= 0; t += -0.01) {
     phaseVoltages(t, x, y0);
     // The powers add up over the passes and grow while the curves are drawn.
-    SR = SR + num("FAR") * num("FVR") / 100000;
-    SS = SS + num("FAS") * num("FVS") / 100000;
-    ST = ST + num("FAT") * num("FVT") / 100000;
-    text("Text23").setText(fmt(SR, "###.#"));
-    text("Text24").setText(fmt(SS, "###.#"));
-    text("Text25").setText(fmt(ST, "###.#"));
-    text("Text26").setText(fmt(SR * std::cos(num("FGR") * kRad), "###.#"));
-    text("Text27").setText(fmt(SS * std::cos(num("FGS") * kRad), "###.#"));
-    text("Text31").setText(fmt(ST * std::cos(num("FGT") * kRad), "###.#"));
-    text("Text32").setText(fmt(SR * std::sin(num("FGR") * kRad), "###.#"));
-    text("Text33").setText(fmt(SS * std::sin(num("FGS") * kRad), "###.#"));
-    text("Text34").setText(fmt(ST * std::sin(num("FGT") * kRad), "###.#"));
+    for (Phase p : {R, S, T}) {
+      const double amps = num(c.amps[p]);
+      const double volts = num(c.volts[p]);
+      apparent[p] = apparent[p] + apparentStep(amps, volts);
+    }
+    text("Text23").setText(fmt(apparent[R], "###.#"));
+    text("Text24").setText(fmt(apparent[S], "###.#"));
+    text("Text25").setText(fmt(apparent[T], "###.#"));
+    text("Text26").setText(fmt(active(apparent[R], num(c.degrees[R])), "###.#"));
+    text("Text27").setText(fmt(active(apparent[S], num(c.degrees[S])), "###.#"));
+    text("Text31").setText(fmt(active(apparent[T], num(c.degrees[T])), "###.#"));
+    text("Text32").setText(fmt(reactive(apparent[R], num(c.degrees[R])), "###.#"));
+    text("Text33").setText(fmt(reactive(apparent[S], num(c.degrees[S])), "###.#"));
+    text("Text34").setText(fmt(reactive(apparent[T], num(c.degrees[T])), "###.#"));
     x = x + 6;
-    Pacer::pause(20000);
+    pause(c.pause);
   }
   temFund = 1;
   modoCorr = 0;
@@ -115,10 +140,10 @@ void SenoideT::FUNDAMENTAL_Click() {
 void SenoideT::corrente_Click() {
   double x = 1000;
   const double y0 = 2000;
-  for (double t = 6.2832; t >= 0; t += -0.01) {
+  for (double t = kPeriod; t >= 0; t += -0.01) {
     phaseCurrents(t, x, y0);
     x = x + 6;
-    Pacer::pause(20000);
+    pause(kComponents[Fundamental].pause);
   }
   // The fundamental now counts in the resultants, though its voltages were
   // not captured here.
@@ -133,19 +158,14 @@ void SenoideT::reset_corr_Click() {
   double x = 1000;
   const double y0 = 2000;
   if (modoCorr != 1) {
-    VR = cint("FVR");
-    VS = cint("FVS");
-    VT = cint("FVT");
-    GR = cint("FGR");
-    GS = cint("FGS");
-    GT = cint("FGT");
-    for (double t = 6.2832; t >= 0; t += -0.01) {
+    captureVoltages();
+    for (double t = kPeriod; t >= 0; t += -0.01) {
       phaseVoltages(t, x, y0);
       x = x + 6;
     }
     modoCorr = 1;
   } else {
-    for (double t = 6.2832; t >= 0; t += -0.01) {
+    for (double t = kPeriod; t >= 0; t += -0.01) {
       phaseVoltages(t, x, y0);
       phaseCurrents(t, x, y0);
       x = x + 6;

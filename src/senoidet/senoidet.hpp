@@ -7,6 +7,7 @@
 #include <memory>
 #include <vector>
 
+#include "senoidet/model.hpp"
 #include "shell/form.hpp"
 
 namespace fv {
@@ -19,12 +20,27 @@ class SenoideT : public Form {
   // The layout table of the window (both editions).
   static const std::vector<Ctl>& layout();
 
-  // The highest order the N-th harmonic button draws (a 12 s animation):
-  // higher orders only fill a solid band, and very high ones would keep the
-  // window busy for hours.
-  static constexpr double kMaxOrder = 50;
-  // Degrees to radians.
-  static constexpr double kRad = 3.1416 / 180;
+  // A curve of the upper plot: the phase it shows, in its colour.
+  struct Trace {
+    senoidet::Phase phase;
+    Color colour;
+  };
+
+  // One component: the fields it is read from and how it is drawn.
+  struct Component {
+    const char* volts[3];  // the fields of R, S, T
+    const char* amps[3];
+    const char* degrees[3];
+    std::int16_t SenoideT::*drawn;  // 1 once drawn: it then enters the resultants
+    double order;                   // periods in one fundamental period
+    const char* orderField;         // where the order is read instead, when not null
+    double period;                  // the upper curves start at order × period
+    std::int64_t pause;             // the upper curves pause this long after each pass
+    Trace traces[3];                // the upper curves in drawing order
+  };
+  // By senoidet::ComponentId: the fundamental, the 2nd, the 3rd, the
+  // inter-harmonic and the N-th order.
+  static const Component kComponents[5];
 
   void Form_Load();
   void FIM_Click();
@@ -50,17 +66,24 @@ class SenoideT : public Form {
   std::int16_t modoCorr = 0;
 
  private:
-  // Grid of the upper surface (clears it first) and lines of the lower grid.
+  // Clears the upper surface and draws its grid.
   void upperGrid();
-  void lowerGridLines();
+  // Captures the fundamental's voltages and angles from their fields.
+  void captureVoltages();
   // The three fundamental phase-voltage points of one pass at loop value t,
   // from the voltages last captured.
   void phaseVoltages(double t, double x, double y0);
   // The three phase-current points of one pass at loop value t.
   void phaseCurrents(double t, double x, double y0);
+  // The three phase voltages of a harmonic component on the upper surface.
+  void drawComponent(const Component& c, double order);
+  // A component's order: its own, or the one in its order field.
+  double orderOf(const Component& c) const;
+  // A harmonic component's phases in the resultants at loop value t, its
+  // amplitude (volts or amps) and angle fields read as they stand now.
+  senoidet::Phases lowerTerms(const Component& c, const char* const (&amplitude)[3], double scale, double t) const;
   // One point; a point with no finite position cannot be seen and is skipped.
   static void dot(Surface& s, double x, double y, Color c);
-  double harmonicPhase(double t, const char* volts, const char* degrees, double offset) const;
 };
 
 // Creates the SenoideT window.

@@ -1,0 +1,45 @@
+#include "senoidet/model.hpp"
+
+#include <cmath>
+
+#include "shell/angles.hpp"
+
+namespace fv::senoidet {
+
+namespace {
+
+// The lags of the phase currents S and T.
+constexpr Phases kCurrentLag{0, 6.2832 / 3, 12.5664 / 3};
+
+}  // namespace
+
+double fundamentalVolts(Phase p, double volts, double t) { return 5 * volts * std::sin(t - kLag[p]); }
+
+double componentVolts(Phase p, double volts, double degrees, double t) {
+  return 5 * volts * std::sin((t - kLag[p]) + radians(degrees));
+}
+
+double currentR(double amps, double degrees, double t) { return 20 * (amps * std::sin(t + radians(degrees))); }
+
+double currentLagging(Phase p, double amps, double t) { return 20 * (amps * std::sin(t - kCurrentLag[p])); }
+
+double apparentStep(double amps, double volts) { return amps * volts / 100000; }
+
+double active(double apparent, double degrees) { return apparent * std::cos(radians(degrees)); }
+
+double reactive(double apparent, double degrees) { return apparent * std::sin(radians(degrees)); }
+
+double resultantTerm(Phase p, double scale, double amplitude, double order, double degrees, double t) {
+  return scale * amplitude * std::sin(order * (t - kLag[p]) + radians(degrees));
+}
+
+double neutral(const Components& i) {
+  return (i[0][T] + i[1][T] + i[2][T] + i[3][T] + i[4][T]) + (i[0][S] + i[1][S] + i[2][S] + i[3][S] + i[4][S]) +
+         (i[0][R] + i[1][R] + i[2][R] + i[3][R] + i[4][R]);
+}
+
+double resultant(double y0, const Components& v, Phase p) {
+  return y0 + v[0][p] + v[1][p] + v[2][p] + v[3][p] + v[4][p];
+}
+
+}  // namespace fv::senoidet
