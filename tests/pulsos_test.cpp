@@ -94,8 +94,8 @@ TEST(Pulsos, TheMenuButtonOpensTheWindowInBothEditionsWithItsLayout) {
     EXPECT_EQ(f->control("Picture2").geometry(), twips(8040, 0, 4935, 4095));
     EXPECT_EQ(f->control("FIM").geometry(), twips(9120, 9240, 3375, 615));
     EXPECT_EQ(f->control("FIM").font().pixelSize(), 18);
-    EXPECT_EQ(f->surface("Picture1").backColor(), sys::ActiveBorder);
-    EXPECT_EQ(f->surface("Picture3").backColor(), sys::ActiveBorder);
+    EXPECT_EQ(f->surface("Picture1").backColor(), RGB(192, 192, 192));
+    EXPECT_EQ(f->surface("Picture3").backColor(), RGB(192, 192, 192));
     EXPECT_EQ(f->surface("Picture2").backColor(), RGB(192, 192, 192));
 
     // Tab order: Inicio, Picture1, resultante, Picture3, FIM, resultante2, Picture2.

@@ -413,7 +413,7 @@ TEST_F(SenoideTest, ResultantWithNothingDrawnIsFlat) {
   for (const char* b : kDrawingButtons) EXPECT_FALSE(shown(b)) << b;
   EXPECT_TRUE(shown("reset"));
   EXPECT_EQ(txt("Text36"), "TECLE   RESET");
-  EXPECT_EQ(f.text("Text36").backColor(), QBColor(14));
+  EXPECT_EQ(f.text("Text36").backColor(), RGB(255, 255, 0));
 }
 
 TEST_F(SenoideTest, ResultantTakesTheComponentsDrawnSinceTheLastOne) {
@@ -477,7 +477,7 @@ TEST_F(SenoideTest, ResetClearsEverythingButTheKeptValues) {
   click(f, "reset");
   for (const char* r : {"Text15", "Text16", "Text37", "Text38", "Text39", "Text10"}) EXPECT_EQ(txt(r), "0.0") << r;
   for (int i : {1, 2, 3}) EXPECT_TRUE(pic(i).ops().empty()) << i;
-  EXPECT_EQ(f.text("Text36").backColor(), QBColor(10));
+  EXPECT_EQ(f.text("Text36").backColor(), RGB(0, 255, 0));
   EXPECT_EQ(txt("Text36"), "VELMORA - Energia limpa para quem ensina");
   for (const char* b : kDrawingButtons) EXPECT_TRUE(shown(b)) << b;
   EXPECT_FALSE(shown("reset"));

@@ -75,7 +75,7 @@ TEST_F(Fixture, LineToStartsAtTheCurrentPoint) {
 }
 
 TEST_F(Fixture, PsetPaintsOnePixelAndBecomesTheCurrentPoint) {
-  s.pset(300, 450, QBColor(14));
+  s.pset(300, 450, RGB(255, 255, 0));
   EXPECT_EQ(s.currentX(), 300);
   EXPECT_EQ(s.currentY(), 450);
   EXPECT_EQ(at(20, 30), qRgb(255, 255, 0));
@@ -86,7 +86,7 @@ TEST_F(Fixture, PsetPaintsOnePixelAndBecomesTheCurrentPoint) {
 }
 
 TEST_F(Fixture, CircleOutlineAroundItsCentre) {
-  s.circle(750, 750, 450, QBColor(10));
+  s.circle(750, 750, 450, RGB(0, 255, 0));
   EXPECT_EQ(at(50, 50), kWhite);  // the centre stays empty
   EXPECT_EQ(at(80, 50), qRgb(0, 255, 0));
   EXPECT_EQ(at(50, 20), qRgb(0, 255, 0));
