@@ -33,10 +33,10 @@ class Simula1 : public Form {
   static constexpr int kHeight = 11112;
 
  private:
-  // The two conductors of the cross-section, green and blue.
+  // The two conductors of the cross-section.
   void drawConductors(Surface& pic);
-  // The field rings around the second conductor, out to `edge` twips.
-  void drawFieldRings(Surface& pic, double edge);
+  // The field rings of a current around the second conductor.
+  void drawFieldRings(Surface& pic, double amps);
 };
 
 // Creates the simula1 window.

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "shell/form.hpp"
+#include "simula2/model.hpp"
 
 namespace fv {
 
@@ -25,28 +26,16 @@ class Simula2 : public Form {
   void Command2_Click();
   void Command3_Click();
 
-  // Where a cable centre lies, in twips of Picture2.
-  struct Point {
-    double x, y;
-  };
-  // Walls, top edge, floor and divider of the trough.
-  struct Trough {
-    double L, R, T, B, M;
-  };
-
  private:
   void write(const char* field, const QString& value);
   double twipsOf(const char* field) const;
-  Point cable1(double W, double H) const;
-  Point cable2(double W, double H) const;
-  static double distance(Point c1, Point c2);
-  static Trough trough(double W, double H);
-  void drawCable(Point c, Color colour);
+  simula2::Point cable1(double W, double H) const;
+  simula2::Point cable2(double W, double H) const;
+  simula2::Material material() const;
+  void drawCable(simula2::Point c, Color colour);
   void openOutline(double W, double H);
   void closedOutline(double W, double H, bool darkRedPasses);
   void checkDistance(double D);
-  template <class Plot>
-  void fieldRings(Point c2, double I, double step, Plot&& plot);
 
   Surface* pic_ = nullptr;
 };

@@ -1,0 +1,149 @@
+// Simulation 2's geometry and arithmetic, with the cables at different
+// heights and positions, and the window placing each cable by its own bars.
+#include <map>
+
+#include "shell/numtext.hpp"
+#include "simula2/model.hpp"
+#include "support/testing.hpp"
+
+namespace fv::simula2 {
+namespace {
+
+std::string shown(double v, const char* pattern) { return numtext::format(v, pattern, '.').value_or("none"); }
+
+// The default trough: 73 mm wide, 23 mm high.
+constexpr double kW = 73 * 42, kH = 23 * 42;
+
+// Bars of cable 1 (across, up) and of cable 2, the centres worked by hand,
+// the distance and the voltages of 220 V and 40 A, open then closed.
+struct Case {
+  int across1, up1, across2, up2;
+  Point one, two;
+  const char* mm;
+  const char *openPlastic, *openSteel, *openAluminium, *closedSteel, *closedAluminium;
+};
+// clang-format off
+const Case kCases[] = {
+    {50, 50, 50, 50, {7710.15, 4517},   {9289.85, 4517},   "37.61", "6220.596", "3712.452", "2157.303", "519.864", "148.85"},
+    {20, 80, 70, 10, {8124.06, 4227.2}, {9565.79, 4903.4}, "37.91", "6121.542", "4008.141", "2477.755", "511.586", "146.48"},
+    {90, 5,  10, 95, {7158.27, 4951.7}, {8737.97, 4082.3}, "42.93", "4774.447", "2434.3",   "1240.688", "399.007", "114.246"},
+    {0, 100, 100, 0, {8400, 4034},      {9979.7, 5000},    "44.09", "4527.552", "3139.404", "2007.516", "378.374", "108.338"},
+};
+// clang-format on
+
+TEST(Simula2Model, CablesDistanceAndInducedVoltage) {
+  for (const Case& c : kCases) {
+    SCOPED_TRACE(::testing::Message() << c.across1 << "," << c.up1 << " / " << c.across2 << "," << c.up2);
+    const Point one = cable1(kW, kH, c.across1, c.up1), two = cable2(kW, kH, c.across2, c.up2);
+    EXPECT_NEAR(one.x, c.one.x, 1e-9);
+    EXPECT_NEAR(one.y, c.one.y, 1e-9);
+    EXPECT_NEAR(two.x, c.two.x, 1e-9);
+    EXPECT_NEAR(two.y, c.two.y, 1e-9);
+    const double D = distance(one, two), h1 = heightAboveFloor(one);
+    EXPECT_EQ(shown(D, "##.##"), c.mm);
+    auto volts = [&](Trough t, Material m) { return shown(inducedVoltage(t, m, 220, 40, D, h1), "##.###"); };
+    EXPECT_EQ(volts(Trough::open, Material::plastic), c.openPlastic);
+    EXPECT_EQ(volts(Trough::closed, Material::plastic), c.openPlastic);
+    EXPECT_EQ(volts(Trough::open, Material::steel), c.openSteel);
+    EXPECT_EQ(volts(Trough::open, Material::aluminium), c.openAluminium);
+    EXPECT_EQ(volts(Trough::closed, Material::steel), c.closedSteel);
+    EXPECT_EQ(volts(Trough::closed, Material::aluminium), c.closedAluminium);
+  }
+  // The voltage bar at 100 gives 550 V; twice 220 V doubles the result.
+  const double D = distance(cable1(kW, kH, 50, 50), cable2(kW, kH, 50, 50));
+  EXPECT_EQ(shown(inducedVoltage(Trough::open, Material::plastic, voltsOfBar(100), 40, D, 0), "##.###"), "15551.491");
+  EXPECT_EQ(shown(inducedVoltage(Trough::open, Material::plastic, 440, 40, D, 0), "##.###"), "12441.193");
+}
+
+TEST(Simula2Model, BarsAndTheOutline) {
+  EXPECT_EQ(widthOfBar(29), 72.5);
+  EXPECT_EQ(voltsOfBar(40), 220);
+  EXPECT_EQ(twips(73), 3066);
+  const Walls w = walls(kW, kH);
+  EXPECT_EQ(w.left + 10, 6907);
+  EXPECT_EQ(w.right + 60, 10093);
+  EXPECT_EQ(w.top, 4034);
+  EXPECT_EQ(w.divider, (6897 + 10033) / 2.0);
+  EXPECT_FALSE(hasRings(1));
+  EXPECT_TRUE(hasRings(1.001));
+}
+
+TEST(Simula2Model, WhereAFieldPointLies) {
+  // The default trough: the divider at x 8500, the right wall at 10033, the
+  // floor at 5100, its walls 966 high (the top rule at 5100 - 966 = 4134).
+  struct Case {
+    double x, y;
+    Shade open;
+    bool inside;
+  };
+  // clang-format off
+  const Case cases[] = {
+      {9000,  4500, Shade::free,     true},   // the right compartment
+      {9000,  3000, Shade::free,     false},  // above it
+      {8500,  4500, Shade::free,     false},  // on the divider
+      {10033, 4500, Shade::free,     false},  // on the right wall
+      {9000,  5100, Shade::free,     false},  // on the floor
+      {8000,  4500, Shade::screened, false},  // the left compartment
+      {11000, 4500, Shade::screened, false},  // beside the right wall
+      {9000,  5200, Shade::screened, false},  // under the floor
+      {8000,  5200, Shade::screened, false},
+      {8000,  4000, Shade::above,    false},
+      {11000, 4100, Shade::above,    false},
+      {9000,  4100, Shade::free,     true},   // above 4134 but below the closed top, 4034
+  };
+  // clang-format on
+  for (const Case& c : cases) {
+    EXPECT_EQ(openShade(c.x, c.y, kW, kH), c.open) << c.x << "," << c.y;
+    EXPECT_EQ(inRightCompartment(c.x, c.y, kW, kH), c.inside) << c.x << "," << c.y;
+  }
+}
+
+TEST(Simula2Model, RingsOfTheField) {
+  struct Case {
+    double amps, step;
+    int points;
+  };
+  // clang-format off
+  const Case cases[] = {
+      {40, 30, 130 * 631},  // 100 ... 3970 < 4000
+      {40, 25, 156 * 631},
+      {3,  30, 7 * 631},
+      {1,  30, 0},
+  };
+  // clang-format on
+  for (const Case& c : cases) {
+    int n = 0;
+    traceField({9289.85, 4517}, c.amps, c.step, [&](double, double) { ++n; });
+    EXPECT_EQ(n, c.points) << c.amps << " A, step " << c.step;
+  }
+}
+
+// Each cable follows its own frame's bars: swapping them, or the height
+// bars alone, moves both cables and changes the read-outs.
+TEST(Simula2Window, EachCableFollowsItsOwnBars) {
+  testing::Program p(Edition::PT);
+  Form& f = p.open("simula2");
+  const Case& c = kCases[1];
+  f.scroll("HScroll7").setValue(c.across1);
+  f.scroll("VScroll3").setValue(c.up1);
+  f.scroll("HScroll8").setValue(c.across2);
+  f.scroll("VScroll4").setValue(c.up2);
+  testing::click(f, "Option2");
+  for (const char* run : {"Command1", "Command2"}) {
+    testing::click(f, run);
+    std::map<Color, std::pair<float, float>> centre;
+    for (const auto& op : f.surface("Picture2").ops())
+      if (op.kind == SurfaceOp::Circle) centre[op.color] = {op.x1, op.y1};
+    EXPECT_FLOAT_EQ(centre[pal::emerald].first, c.one.x) << run;
+    EXPECT_FLOAT_EQ(centre[pal::emerald].second, c.one.y) << run;
+    EXPECT_FLOAT_EQ(centre[pal::deepBlue].first, c.two.x) << run;
+    EXPECT_FLOAT_EQ(centre[pal::deepBlue].second, c.two.y) << run;
+    EXPECT_EQ(f.text("Text10").text().toStdString(), c.mm);
+  }
+  EXPECT_EQ(f.text("Text12").text().toStdString(), c.closedSteel);
+  testing::click(f, "Command1");
+  EXPECT_EQ(f.text("Text12").text().toStdString(), c.openSteel);  // weighs cable 1's height
+}
+
+}  // namespace
+}  // namespace fv::simula2
