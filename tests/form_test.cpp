@@ -197,7 +197,7 @@ TEST_F(FormTest, ResizingZoomsTheWholeContentUniformly) {
 }
 
 TEST_F(FormTest, RefusalAndOverflowAreReportedNotThrown) {
-  probe->run([&] { probe->refuse(&probe->text("Text1"), "recusado", "rechazado"); });
+  probe->run([&] { probe->refuse(&probe->text("Text1"), "recusado"); });
   EXPECT_EQ(probe->lastMessage(), "recusado");
   EXPECT_TRUE(probe->text("Text1").highlighted());
   probe->run([&] { probe->fmt(1.0 / 0.0, "###.#"); });

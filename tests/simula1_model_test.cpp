@@ -58,7 +58,9 @@ TEST(Simula1Model, FieldRingsStopAtTheCurrentAndAtTheSurface) {
   for (const Case& c : cases) {
     const std::vector<double> r = fieldRings(c.amps);
     ASSERT_EQ(r.size(), c.count) << c.amps;
-    if (c.count) EXPECT_EQ(r.back(), c.last) << c.amps;
+    if (c.count) {
+      EXPECT_EQ(r.back(), c.last) << c.amps;
+    }
   }
 }
 

@@ -358,10 +358,6 @@ void Form::refuse(const QWidget* field, const QString& message) const {
   throw InputRefused{const_cast<QWidget*>(field), message};
 }
 
-void Form::refuse(const QWidget* field, const QString& pt, const QString& es) const {
-  refuse(field, edition_ == Edition::PT ? pt : es);
-}
-
 std::optional<double> Form::parse(const QString& text) const { return parseText(text, app_.decimalSeparator()); }
 
 void Form::pause(std::int64_t counts) const { app_.pacer().pause(counts); }

@@ -106,7 +106,6 @@ class Form : public QWidget {
   // Stops the handler with a message (from the text table: tx("msg.<window>.<what>")),
   // highlighting `field` when one is given.
   [[noreturn]] void refuse(const QWidget* field, const QString& message) const;
-  [[noreturn]] void refuse(const QWidget* field, const QString& pt, const QString& es) const;
 
   // Reads a text as fields are read; nullopt when it is not a number.
   std::optional<double> parse(const QString& text) const;

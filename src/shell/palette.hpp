@@ -20,12 +20,8 @@ constexpr Color paper      = RGB(224, 224, 224);    // the sine plots' backgroun
 constexpr Color white      = RGB(255, 255, 255);
 
 // The sixteen-colour basics
-constexpr Color navy       = RGB(0, 0, 128);
 constexpr Color darkGreen  = RGB(0, 128, 0);
 constexpr Color teal       = RGB(0, 128, 128);
-constexpr Color maroon     = RGB(128, 0, 0);
-constexpr Color purple     = RGB(128, 0, 128);
-constexpr Color olive      = RGB(128, 128, 0);
 constexpr Color blue       = RGB(0, 0, 255);
 constexpr Color green      = RGB(0, 255, 0);
 constexpr Color cyan       = RGB(0, 255, 255);
