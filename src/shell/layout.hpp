@@ -89,9 +89,10 @@ inline Ctl button(const char* name, Rect r, const char* parent = nullptr, FontSp
 inline Ctl option(const char* name, Rect r, const char* parent = nullptr, FontSpec font = font::sans) {
   return {.kind = Kind::Option, .name = name, .r = r, .parent = parent, .font = font};
 }
-inline Ctl hscroll(const char* name, Rect r, const char* parent, int min, int max, int value, int small = 1,
-                   int large = 1) {
-  return {.kind = Kind::HScroll,
+// A scroll bar of either direction: its range, start value and steps.
+inline Ctl scroll(Kind kind, const char* name, Rect r, const char* parent, int min, int max, int value, int small = 1,
+                  int large = 1) {
+  return {.kind = kind,
           .name = name,
           .r = r,
           .parent = parent,
@@ -101,17 +102,13 @@ inline Ctl hscroll(const char* name, Rect r, const char* parent, int min, int ma
           .smallChange = small,
           .largeChange = large};
 }
+inline Ctl hscroll(const char* name, Rect r, const char* parent, int min, int max, int value, int small = 1,
+                   int large = 1) {
+  return scroll(Kind::HScroll, name, r, parent, min, max, value, small, large);
+}
 inline Ctl vscroll(const char* name, Rect r, const char* parent, int min, int max, int value, int small = 1,
                    int large = 1) {
-  return {.kind = Kind::VScroll,
-          .name = name,
-          .r = r,
-          .parent = parent,
-          .min = min,
-          .max = max,
-          .value = value,
-          .smallChange = small,
-          .largeChange = large};
+  return scroll(Kind::VScroll, name, r, parent, min, max, value, small, large);
 }
 inline Ctl frame(const char* name, Rect r, const char* parent = nullptr, Color back = pal::grey) {
   return {.kind = Kind::Frame, .name = name, .r = r, .parent = parent, .back = back};
