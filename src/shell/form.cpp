@@ -319,14 +319,14 @@ std::int16_t Form::cint(const TextField& f) const {
 std::int16_t Form::cint(double v, const QWidget* field) const {
   auto i = numtext::toInt16(v);
   if (!i) {
-    auto g = numtext::general(v, separatorChar(app_.decimalSeparator()));
+    auto g = numtext::general(v, separator());
     throw ConversionError{const_cast<QWidget*>(field), g ? QString::fromStdString(*g) : QStringLiteral("∞"), true};
   }
   return *i;
 }
 
 QString Form::fmt(double v, const char* pattern) const {
-  auto s = numtext::format(v, pattern, separatorChar(app_.decimalSeparator()));
+  auto s = numtext::format(v, pattern, separator());
   if (!s) throw Overflow{};
   return QString::fromStdString(*s);
 }
@@ -336,11 +336,11 @@ void Form::writeNumber(TextField& f, double v, const char* pattern) const {
     f.setText(fmt(v, pattern));  // throws Overflow as fmt does
     return;
   }
-  f.setNumber(v, pattern, separatorChar(app_.decimalSeparator()));
+  f.setNumber(v, pattern, separator());
 }
 
 QString Form::str(double v) const {
-  auto s = numtext::general(v, separatorChar(app_.decimalSeparator()));
+  auto s = numtext::general(v, separator());
   if (!s) throw Overflow{};
   return QString::fromStdString(*s);
 }
@@ -357,6 +357,8 @@ void Form::useKept(std::initializer_list<const char*> fields) const {
 void Form::refuse(const QWidget* field, const QString& message) const {
   throw InputRefused{const_cast<QWidget*>(field), message};
 }
+
+char Form::separator() const { return separatorChar(app_.decimalSeparator()); }
 
 std::optional<double> Form::parse(const QString& text) const { return parseText(text, app_.decimalSeparator()); }
 

@@ -144,6 +144,7 @@ class Form : public QWidget {
   };
   void place(const Placed& p);
   void focusLost(QWidget* old, QWidget* now);
+  char separator() const;  // the decimal separator as the number text takes it
   QWidget* widgetFor(const Ctl& c, QWidget* parent);
 
   App& app_;

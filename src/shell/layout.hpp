@@ -52,10 +52,7 @@ struct Ctl {
   Ctl withForeEs(Color f) const { Ctl c = *this; c.foreEs = f; return c; }
   Ctl aligned(Align a) const { Ctl c = *this; c.align = a; return c; }
   Ctl borderless() const { Ctl c = *this; c.border = false; return c; }
-  Ctl bordered() const { Ctl c = *this; c.border = true; return c; }
   Ctl hidden() const { Ctl c = *this; c.visible = false; return c; }
-  Ctl ptOnly() const { Ctl c = *this; c.only = Only::PT; return c; }
-  Ctl esOnly() const { Ctl c = *this; c.only = Only::ES; return c; }
   Ctl checked() const { Ctl c = *this; c.value = 1; return c; }
   // clang-format on
 };
