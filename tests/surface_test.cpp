@@ -1,11 +1,15 @@
 // Drawing surfaces: what each operation paints and where the current point
 // goes; the display list; incremental painting against a fresh rendering.
+#include <QDir>
+#include <QFile>
 #include <QPainter>
 #include <QScreen>
+#include <QTemporaryDir>
 #include <bit>
 #include <cmath>
 #include <limits>
 #include <random>
+#include <string>
 
 #include "support/testing.hpp"
 
@@ -218,28 +222,48 @@ TEST(DisplayList, ReadsBackExactlyWhatItWasGiven) {
     return a.kind == b.kind && a.color == b.color && bits(a.x1) == bits(b.x1) && bits(a.y1) == bits(b.y1) &&
            (!twoPoints || bits(a.x2) == bits(b.x2)) && (a.kind != SurfaceOp::Line || bits(a.y2) == bits(b.y2));
   };
-  // A reader at the end goes on with what is pushed afterwards.
-  DisplayList list;
-  DisplayList::Reader tail(list);
-  size_t read = 0, texts = 0;
-  SurfaceOp op;
-  for (size_t i = 0; i < given.size(); ++i) {
-    list.push(given[i]);
-    if (rng() % 100 == 0 || i + 1 == given.size()) {
-      for (; tail.next(op); ++read) {
-        ASSERT_TRUE(same(op, given[read])) << read;
-        if (op.kind == SurfaceOp::Text) {
-          EXPECT_EQ(op.text, int(texts++));
+  // In memory; with all but the newest 64 KiB in a file; with a directory
+  // where no file can be made (everything stays in memory).
+  const QTemporaryDir dir;
+  const std::string spillDirs[] = {"", QFile::encodeName(dir.path()).toStdString(), "/nonexistent/fervano"};
+  for (const std::string& spillDir : spillDirs) {
+    SCOPED_TRACE(spillDir);
+    DisplayList list;
+    list.setSpill(spillDir, 64 * 1024);
+    // A reader at the end goes on with what is pushed afterwards.
+    DisplayList::Reader tail(list);
+    size_t read = 0, texts = 0;
+    SurfaceOp op;
+    for (size_t i = 0; i < given.size(); ++i) {
+      list.push(given[i]);
+      if (rng() % 100 == 0 || i + 1 == given.size()) {
+        for (; tail.next(op); ++read) {
+          ASSERT_TRUE(same(op, given[read])) << read;
+          if (op.kind == SurfaceOp::Text) {
+            EXPECT_EQ(op.text, int(texts++));
+          }
         }
       }
     }
+    EXPECT_EQ(read, given.size());
+    EXPECT_EQ(list.size(), given.size());
+    EXPECT_LT(list.bytes() + list.spilledBytes(), given.size() * 12);
+    if (spillDir == spillDirs[1]) {
+      EXPECT_LT(list.bytes(), 200'000u);
+      EXPECT_GT(list.spilledBytes(), 1'000'000u);
+    } else {
+      EXPECT_EQ(list.spilledBytes(), 0u);
+    }
+    // Read again from the start, through the file's part.
+    DisplayList::Reader again(list);
+    for (read = 0; again.next(op); ++read) ASSERT_TRUE(same(op, given[read])) << read;
+    EXPECT_EQ(read, given.size());
+    list.clear();
+    EXPECT_EQ(list.size(), 0u);
+    EXPECT_EQ(list.spilledBytes(), 0u);
+    EXPECT_FALSE(DisplayList::Reader(list).next(op));
   }
-  EXPECT_EQ(read, given.size());
-  EXPECT_EQ(list.size(), given.size());
-  EXPECT_LT(list.bytes(), given.size() * 12);
-  list.clear();
-  EXPECT_EQ(list.size(), 0u);
-  EXPECT_FALSE(DisplayList::Reader(list).next(op));
+  EXPECT_TRUE(QDir(dir.path()).isEmpty());  // the file has no name
 }
 
 namespace {

@@ -1,14 +1,18 @@
 #include "shell/surface.hpp"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
 #include <QFontMetricsF>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QStandardPaths>
 #include <algorithm>
 #include <cmath>
 #include <limits>
 #include <optional>
+#include <string>
 
 namespace fv {
 
@@ -182,9 +186,21 @@ class Raster {
 
 }  // namespace
 
+// Where long drawings keep the older part of their lists: the user's cache
+// directory (on disk, so that it holds no memory), else the temporary one.
+static std::string spillDirectory() {
+  static const std::string dir = [] {
+    QString d = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
+    if (d.isEmpty() || !QDir().mkpath(d)) d = QDir::tempPath();
+    return QFile::encodeName(d).toStdString();
+  }();
+  return dir;
+}
+
 Surface::Surface(QWidget* parent) : QWidget(parent) {
   setAttribute(Qt::WA_OpaquePaintEvent);
   setFocusPolicy(Qt::NoFocus);
+  list_.setSpill(spillDirectory(), kListResident);
 }
 
 double Surface::deviceScale() const { return zoom_ / 15.0 * devicePixelRatioF(); }
@@ -211,7 +227,7 @@ void Surface::add(const SurfaceOp& op) {
     decodedValid_ = false;
   }
   list_.push(op);
-  if (list_.bytes() > listLimit_) fold();
+  if (list_.bytes() + list_.spilledBytes() > listLimit_) fold();
   // The new operations are painted into the cache in one batch when the
   // event loop next runs (in a pause of an animation, or after the handler),
   // and only the part of the surface they touch is shown anew.

@@ -78,6 +78,9 @@ class Surface : public QWidget {
   // over (order 10922 of the single-phase window, 6.9 million points, takes
   // 13.3 MiB): only a surface drawn over and over without a cls gets there.
   static constexpr std::size_t kListLimit = 32u << 20;
+  // Of a longer list only the newest MiB stays in memory; the rest waits in
+  // a file until a zoom renders it anew.
+  static constexpr std::size_t kListResident = 1u << 20;
   std::size_t listLimit() const { return listLimit_; }
   void setListLimit(std::size_t bytes) { listLimit_ = bytes; }
 
