@@ -12,13 +12,18 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QThread>
 #include <QStyleFactory>
 #include <cstdio>
+#include <fstream>
+#include <string>
 
 #include "bench/timing.hpp"
 #include "shell/app.hpp"
 #include "shell/form.hpp"
 #include "shell/pacer.hpp"
+#include "shell/surface.hpp"
 
 using namespace fv;
 using namespace fv::bench;
@@ -48,8 +53,8 @@ int main(int argc, char** argv) {
   app.onQuit = [] {};
   registerWindows(app);
   app.start();
-  std::printf("%-18s %-24s %10s %10s %7s %7s %8s %6s\n", "window", "button", "nominal s", "wall s", "ratio", "frames",
-              "cpu s", "cpu %");
+  std::printf("%-18s %-24s %10s %10s %7s %7s %8s %6s %9s\n", "window", "button", "nominal s", "wall s", "ratio",
+              "frames", "cpu s", "cpu %", "peak MiB");
   for (const QString& name : wanted) {
     Form* f = app.show(name);
     if (!f) continue;
@@ -72,14 +77,30 @@ int main(int argc, char** argv) {
       const auto frames = app.pacer().frames() - frames0;
       const QString label = b->objectName() + " \"" + b->text().simplified().left(14) + "\"";
       if (nominal > 0)
-        std::printf("%-18s %-24s %10.3f %10.3f %7.4f %7d %8.3f %6.1f\n", qPrintable(name), qPrintable(label), nominal,
-                    seconds, seconds / nominal, int(frames), cpu, 100.0 * cpu / seconds);
+        std::printf("%-18s %-24s %10.3f %10.3f %7.4f %7d %8.3f %6.1f %9.1f\n", qPrintable(name), qPrintable(label),
+                    nominal, seconds, seconds / nominal, int(frames), cpu, 100.0 * cpu / seconds, peakMiB());
       else
-        std::printf("%-18s %-24s %10s %10.4f %7s %7d %8.3f %6s\n", qPrintable(name), qPrintable(label), "-", seconds,
-                    "-", int(frames), cpu, "-");
+        std::printf("%-18s %-24s %10s %10.4f %7s %7d %8.3f %6s %9.1f\n", qPrintable(name), qPrintable(label), "-",
+                    seconds, "-", int(frames), cpu, "-", peakMiB());
       std::fflush(stdout);
     }
   }
+  // Where the memory stands at the end, once every surface has been idle.
+  for (int i = 0; i < 10; ++i) {
+    QApplication::processEvents();
+    QThread::msleep(100);
+  }
+  QApplication::processEvents();
+  std::size_t surfaces = 0, lists = 0;
+  for (Form* f : app.windows())
+    for (Surface* s : f->findChildren<Surface*>()) surfaces += s->memoryBytes(), lists += s->listBytes();
+  std::ifstream status("/proc/self/status");
+  std::string line;
+  std::printf("at the end: surfaces %.1f MiB (lists %.1f);", surfaces / 1048576.0, lists / 1048576.0);
+  while (std::getline(status, line))
+    if (line.rfind("Rss", 0) == 0) std::printf(" %s", QString::fromStdString(line).simplified().toUtf8().constData());
+  std::printf("\n");
+  if (qEnvironmentVariableIsSet("FV_SMAPS")) std::system(qPrintable("cat /proc/" + QString::number(QCoreApplication::applicationPid()) + "/smaps > " + qEnvironmentVariable("FV_SMAPS")));
   std::printf("peak memory with the windows open and drawn%s: %.1f MiB\n",
               size.isValid() ? qPrintable(QStringLiteral(" at %1 x %2").arg(size.width()).arg(size.height())) : "",
               peakMiB());

@@ -430,3 +430,53 @@ TEST(SurfaceDifferential, FoldingKeepsEveryPointOnTheScreen) {
   EXPECT_LT(s.opCount(), all.size());  // it was folded
   EXPECT_EQ(difference(onScreen(s), fresh(s, all)), "");
 }
+
+// An idle cache is packed to a fraction of its size, every pixel kept: the
+// screen goes on from it as drawing resumes, after a cls, and after a zoom.
+TEST(SurfacePacking, AnIdleCachePacksSmallAndDrawingGoesOnFromIt) {
+  QImage noise(64, 3, QImage::Format_RGB32), edges(40, 2, QImage::Format_RGB32);
+  std::mt19937 rng(3);
+  for (int y = 0; y < 3; ++y)
+    for (int x = 0; x < 64; ++x) noise.setPixel(x, y, rng());
+  // Pairs and singles up to each row's end, and equal pixels that are not opaque.
+  const QRgb row[] = {qRgb(0, 0, 1), qRgb(0, 0, 2), qRgb(0, 0, 2), 3, 3, 3, qRgb(0, 0, 4), 5, 6, 7};
+  edges.fill(qRgb(0, 0, 9));
+  for (int i = 0; i < 10; ++i) edges.setPixel(35 + i % 5, i / 5, row[i]);
+  EXPECT_TRUE(packRaster(noise).isNull());
+  EXPECT_EQ(unpackRaster(packRaster(edges)), edges);
+
+  Surface s;
+  s.setBackColor(RGB(255, 255, 255));
+  s.resize(300, 200);
+  s.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&s));
+  std::vector<Step> all;
+  auto draw = [&](int from, int to) {
+    for (int i = from; i < to; ++i) {
+      all.push_back({Step::Point, i / 4.0, 1500 + 1200 * std::sin(i * 0.002), 0, 0, RGB(255, 0, 0)});
+      apply(s, all.back());
+      if (i % 997 == 0) {
+        all.push_back({Step::Line, i / 4.0, 0, i / 4.0, 3000, RGB(0, 0, 255)});
+        apply(s, all.back());
+      }
+    }
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+  };
+  draw(0, 8000);
+  const std::size_t raw = 300 * 200 * 4;
+  for (int step = 0; step < 3; ++step) {
+    QTest::qWait(Surface::kPackDelayMs + 200);
+    EXPECT_LT(s.memoryBytes() - s.listBytes(), raw / 4) << step;
+    if (step == 1) {
+      s.cls();
+      all.clear();
+    }
+    if (step == 2) {
+      s.resize(450, 300);
+      s.setZoom(1.5);
+    }
+    draw(8000 + 4000 * step, 12000 + 4000 * step);
+    EXPECT_EQ(difference(onScreen(s), fresh(s, all)), "") << step;
+  }
+}

@@ -1,5 +1,7 @@
 #include "shell/app.hpp"
 
+#include <malloc.h>
+
 #include <QApplication>
 #include <QDate>
 #include <QIcon>
@@ -22,6 +24,11 @@ static void initIconResource() { Q_INIT_RESOURCE(icons); }
 namespace fv {
 
 App::App(Edition edition) : edition_(edition), hold_(std::make_unique<InputHold>(pacer_)) {
+#ifdef __GLIBC__
+  // Rasters are allocated apart and go back to the system when freed (as a
+  // cache is packed), instead of leaving the heap at its highest.
+  mallopt(M_MMAP_THRESHOLD, 256 * 1024);
+#endif
   // At each frame of an animation the surfaces show what was drawn.
   pacer_.onFrame = [] { Surface::showAll(); };
   pacer_.onHandlerEnd = [this] { hold_->handlerEnded(); };

@@ -1,5 +1,7 @@
 #include "shell/surface.hpp"
 
+#include <malloc.h>
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -205,7 +207,30 @@ Surface::Surface(QWidget* parent) : QWidget(parent) {
 
 double Surface::deviceScale() const { return zoom_ / 15.0 * devicePixelRatioF(); }
 
-bool Surface::cacheStale() const { return cache_.isNull() || cache_.size() != size() * devicePixelRatioF(); }
+bool Surface::cacheStale() const {
+  const QSize dev = size() * devicePixelRatioF();
+  if (!packed_.isNull()) return packed_.size != dev;
+  return cache_.isNull() || cache_.size() != dev;
+}
+
+void Surface::unpack() {
+  if (packed_.isNull()) return;
+  cache_ = unpackRaster(packed_);
+  packed_ = {};
+}
+
+void Surface::timerEvent(QTimerEvent* e) {
+  if (e->timerId() != packTimer_.timerId()) return QWidget::timerEvent(e);
+  packTimer_.stop();
+  if (cache_.isNull() || flushPosted_ || !dirty_.isEmpty()) return;
+  PackedRaster packed = packRaster(cache_);
+  if (packed.isNull()) return;
+  packed_ = std::move(packed);
+  cache_ = QImage();
+#ifdef __GLIBC__
+  malloc_trim(0);  // the freed pages go back to the system, also from the heap's middle
+#endif
+}
 
 void Surface::cls() {
   list_.clear();
@@ -217,6 +242,11 @@ void Surface::cls() {
   dirty_ = QRect();
   curX_ = curY_ = 0;
   ++clsCount_;
+  if (!packed_.isNull()) {
+    cache_ = QImage(packed_.size, QImage::Format_RGB32);
+    cache_.setDevicePixelRatio(packed_.dpr);
+    packed_ = {};
+  }
   if (!cache_.isNull()) cache_.fill(argb(back_));
   update();
 }
@@ -365,7 +395,8 @@ std::size_t Surface::memoryBytes() const {
   auto bytes = [](const QImage& img) { return img.isNull() ? 0 : std::size_t(img.sizeInBytes()); };
   // A base that still shares its pixels with the cache costs nothing more.
   const bool shared = !base_.isNull() && base_.constBits() == cache_.constBits();
-  return listBytes() + bytes(cache_) + (shared ? 0 : bytes(base_)) + decoded_.capacity() * sizeof(SurfaceOp);
+  return listBytes() + bytes(cache_) + packed_.bytes() + (shared ? 0 : bytes(base_)) +
+         decoded_.capacity() * sizeof(SurfaceOp);
 }
 
 void Surface::setBackColor(Color c) {
@@ -384,7 +415,15 @@ double Surface::lineHeight() const {
 void Surface::setZoom(double zoom) {
   if (zoom == zoom_) return;
   zoom_ = zoom;
-  renderAll();
+  dropCache();
+}
+
+void Surface::dropCache() {
+  // The drawing is rendered anew at the next paint, once for a resize and a
+  // zoom together, and the old raster is gone before the new one is made.
+  cache_ = QImage();
+  packed_ = {};
+  dirty_ = QRect();
   update();
 }
 
@@ -398,10 +437,12 @@ void Surface::renderAll() {
   const QSize dev = size() * devicePixelRatioF();
   pending_ = DisplayList::Reader(list_);
   dirty_ = QRect();
+  packed_ = {};
   if (dev.isEmpty()) {
     cache_ = QImage();
     return;
   }
+  cache_ = QImage();  // before the new one is made
   cache_ = QImage(dev, QImage::Format_RGB32);
   cache_.setDevicePixelRatio(devicePixelRatioF());
   cache_.fill(argb(back_));
@@ -419,7 +460,9 @@ void Surface::renderAll() {
 }
 
 void Surface::renderPending() {
+  unpack();
   if (cache_.isNull()) return;
+  packTimer_.start(kPackDelayMs, this);
   const double s = deviceScale();
   std::optional<Raster> raster;
   SurfaceOp op;
@@ -453,7 +496,7 @@ void Surface::paintEvent(QPaintEvent* e) {
   if (!rest.isEmpty() && !r.contains(rest)) update(rest);
 }
 
-void Surface::resizeEvent(QResizeEvent*) { renderAll(); }
+void Surface::resizeEvent(QResizeEvent*) { dropCache(); }
 
 void Surface::mousePressEvent(QMouseEvent* e) { pressed_ = e->button() == Qt::LeftButton; }
 

@@ -1,9 +1,11 @@
 // A drawing surface. Coordinates are twips (15 to a logical pixel at zoom 1),
 // origin top-left, y down. Every operation is kept in a compact display list
 // (since the last cls) and painted into a raster cache at the current scale,
-// so the drawing survives repaints and re-renders sharply when zoomed.
+// so the drawing survives repaints and re-renders sharply when zoomed. A
+// cache left alone for a moment is packed to a fraction of its size.
 #pragma once
 
+#include <QBasicTimer>
 #include <QEvent>
 #include <QImage>
 #include <QPointer>
@@ -15,6 +17,7 @@
 #include "shell/displaylist.hpp"
 #include "shell/fonts.hpp"
 #include "shell/palette.hpp"
+#include "shell/rasterpack.hpp"
 
 namespace fv {
 
@@ -78,9 +81,12 @@ class Surface : public QWidget {
   // over (order 10922 of the single-phase window, 6.9 million points, takes
   // 13.3 MiB): only a surface drawn over and over without a cls gets there.
   static constexpr std::size_t kListLimit = 32u << 20;
-  // Of a longer list only the newest MiB stays in memory; the rest waits in
+  // Of a longer list only the newest 64 KiB stay in memory; the rest waits in
   // a file until a zoom renders it anew.
-  static constexpr std::size_t kListResident = 1u << 20;
+  static constexpr std::size_t kListResident = 64u << 10;
+  // A cache nothing has painted into or shown for this long is packed, and
+  // unpacked when it is needed again.
+  static constexpr int kPackDelayMs = 300;
   std::size_t listLimit() const { return listLimit_; }
   void setListLimit(std::size_t bytes) { listLimit_ = bytes; }
 
@@ -97,6 +103,7 @@ class Surface : public QWidget {
   void resizeEvent(QResizeEvent*) override;
   void mousePressEvent(QMouseEvent*) override;
   void mouseReleaseEvent(QMouseEvent*) override;
+  void timerEvent(QTimerEvent*) override;
 
  private:
   void add(const SurfaceOp& op);
@@ -104,6 +111,8 @@ class Surface : public QWidget {
   // Paints the operations not yet in the cache; what they touch is added to dirty_.
   void renderPending();
   bool cacheStale() const;
+  void unpack();
+  void dropCache();
   void flush(bool now);
   // dirty_ in logical pixels, and cleared.
   QRect takeDirty();
@@ -118,6 +127,8 @@ class Surface : public QWidget {
   mutable std::vector<SurfaceOp> decoded_;
   mutable bool decodedValid_ = false;
   QImage cache_;
+  PackedRaster packed_;  // the cache while it is packed (cache_ is then null)
+  QBasicTimer packTimer_;
   QImage base_;               // what was folded out of the display list when it grew too long
   QRect dirty_;               // device pixels painted into the cache and not yet shown
   bool flushPosted_ = false;  // a batch waits to be painted
