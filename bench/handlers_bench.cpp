@@ -2,8 +2,9 @@
 // For each window of an edition, every visible button is pressed in turn
 // (return buttons excepted); per handler it prints the nominal duration
 // (total pause count x 75 ns), the measured wall time, their ratio, the frames
-// the pacer let the screen paint, the CPU time, and for handlers without pauses the handler time.
-// At the end: peak memory with every window open and drawn.
+// the pacer let the screen paint, the CPU time, and for handlers without pauses the handler time;
+// then the peak memory so far. At the end: the memory once the surfaces are
+// idle, and the peak with every window open and drawn.
 //   handlers_bench [pt|es] [--size WxH] [--longest] [window ...]
 // --size enlarges every work window (1600x1200: a projector) before drawing;
 // --longest makes the longest drawing of each window (the single-phase
@@ -12,9 +13,8 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QFile>
-#include <QThread>
 #include <QStyleFactory>
+#include <QThread>
 #include <cstdio>
 #include <fstream>
 #include <string>
@@ -85,22 +85,26 @@ int main(int argc, char** argv) {
       std::fflush(stdout);
     }
   }
-  // Where the memory stands at the end, once every surface has been idle.
+  // Where the memory stands once every surface has been idle: the surfaces'
+  // share, and the process's resident memory by kind (anonymous, mapped
+  // files such as the libraries, shared such as the window buffers).
   for (int i = 0; i < 10; ++i) {
     QApplication::processEvents();
     QThread::msleep(100);
   }
   QApplication::processEvents();
   std::size_t surfaces = 0, lists = 0;
-  for (Form* f : app.windows())
-    for (Surface* s : f->findChildren<Surface*>()) surfaces += s->memoryBytes(), lists += s->listBytes();
-  std::ifstream status("/proc/self/status");
-  std::string line;
+  for (Form* f : app.windows()) {
+    for (Surface* s : f->findChildren<Surface*>()) {
+      surfaces += s->memoryBytes();
+      lists += s->listBytes();
+    }
+  }
   std::printf("at the end: surfaces %.1f MiB (lists %.1f);", surfaces / 1048576.0, lists / 1048576.0);
-  while (std::getline(status, line))
+  std::ifstream status("/proc/self/status");
+  for (std::string line; std::getline(status, line);)
     if (line.rfind("Rss", 0) == 0) std::printf(" %s", QString::fromStdString(line).simplified().toUtf8().constData());
   std::printf("\n");
-  if (qEnvironmentVariableIsSet("FV_SMAPS")) std::system(qPrintable("cat /proc/" + QString::number(QCoreApplication::applicationPid()) + "/smaps > " + qEnvironmentVariable("FV_SMAPS")));
   std::printf("peak memory with the windows open and drawn%s: %.1f MiB\n",
               size.isValid() ? qPrintable(QStringLiteral(" at %1 x %2").arg(size.width()).arg(size.height())) : "",
               peakMiB());

@@ -126,9 +126,9 @@ void Geracao::fullGeneration(std::int64_t pauseCount, std::int64_t extraPause) {
       flag = 1;
     }
     const Powers pw = powers(fi);
-    text(QStringLiteral("Text5")).setText(fmt(pw.apparent, "##.#"));
-    text(QStringLiteral("Text4")).setText(fmt(pw.active, "##.#"));
-    text(QStringLiteral("Text21")).setText(fmt(pw.reactive, "##.#"));
+    writeNumber(text(QStringLiteral("Text5")), pw.apparent, "##.#");
+    writeNumber(text(QStringLiteral("Text4")), pw.active, "##.#");
+    writeNumber(text(QStringLiteral("Text21")), pw.reactive, "##.#");
     // The instantaneous power, in the surface's own foreground colour.
     p1.pset(X, powerY(t, fi));
   });

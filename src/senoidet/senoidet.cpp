@@ -121,15 +121,15 @@ void SenoideT::FUNDAMENTAL_Click() {
       const double volts = num(c.volts[p]);
       apparent[p] = apparent[p] + apparentStep(amps, volts);
     }
-    text("Text23").setText(fmt(apparent[R], "###.#"));
-    text("Text24").setText(fmt(apparent[S], "###.#"));
-    text("Text25").setText(fmt(apparent[T], "###.#"));
-    text("Text26").setText(fmt(active(apparent[R], num(c.degrees[R])), "###.#"));
-    text("Text27").setText(fmt(active(apparent[S], num(c.degrees[S])), "###.#"));
-    text("Text31").setText(fmt(active(apparent[T], num(c.degrees[T])), "###.#"));
-    text("Text32").setText(fmt(reactive(apparent[R], num(c.degrees[R])), "###.#"));
-    text("Text33").setText(fmt(reactive(apparent[S], num(c.degrees[S])), "###.#"));
-    text("Text34").setText(fmt(reactive(apparent[T], num(c.degrees[T])), "###.#"));
+    writeNumber(text("Text23"), apparent[R], "###.#");
+    writeNumber(text("Text24"), apparent[S], "###.#");
+    writeNumber(text("Text25"), apparent[T], "###.#");
+    writeNumber(text("Text26"), active(apparent[R], num(c.degrees[R])), "###.#");
+    writeNumber(text("Text27"), active(apparent[S], num(c.degrees[S])), "###.#");
+    writeNumber(text("Text31"), active(apparent[T], num(c.degrees[T])), "###.#");
+    writeNumber(text("Text32"), reactive(apparent[R], num(c.degrees[R])), "###.#");
+    writeNumber(text("Text33"), reactive(apparent[S], num(c.degrees[S])), "###.#");
+    writeNumber(text("Text34"), reactive(apparent[T], num(c.degrees[T])), "###.#");
     x = x + 6;
     pause(c.pause);
   }
