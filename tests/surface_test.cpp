@@ -434,16 +434,19 @@ TEST(SurfaceDifferential, FoldingKeepsEveryPointOnTheScreen) {
 // An idle cache is packed to a fraction of its size, every pixel kept: the
 // screen goes on from it as drawing resumes, after a cls, and after a zoom.
 TEST(SurfacePacking, AnIdleCachePacksSmallAndDrawingGoesOnFromIt) {
-  QImage noise(64, 3, QImage::Format_RGB32), edges(40, 2, QImage::Format_RGB32);
+  // Noise does not pack; rings a pixel apart in two colours (a field drawn
+  // to its densest) pack small and come back unchanged.
+  QImage noise(64, 64, QImage::Format_RGB32), rings(400, 300, QImage::Format_RGB32);
   std::mt19937 rng(3);
-  for (int y = 0; y < 3; ++y)
+  for (int y = 0; y < 64; ++y)
     for (int x = 0; x < 64; ++x) noise.setPixel(x, y, rng());
-  // Pairs and singles up to each row's end, and equal pixels that are not opaque.
-  const QRgb row[] = {qRgb(0, 0, 1), qRgb(0, 0, 2), qRgb(0, 0, 2), 3, 3, 3, qRgb(0, 0, 4), 5, 6, 7};
-  edges.fill(qRgb(0, 0, 9));
-  for (int i = 0; i < 10; ++i) edges.setPixel(35 + i % 5, i / 5, row[i]);
+  for (int y = 0; y < 300; ++y)
+    for (int x = 0; x < 400; ++x)
+      rings.setPixel(x, y, (x * x + y * y) / 300 % 2 ? qRgb(255, 128, 128) : qRgb(200, 190, 190));
   EXPECT_TRUE(packRaster(noise).isNull());
-  EXPECT_EQ(unpackRaster(packRaster(edges)), edges);
+  const PackedRaster packed = packRaster(rings);
+  EXPECT_LT(packed.bytes(), std::size_t(rings.sizeInBytes()) / 4);
+  EXPECT_EQ(unpackRaster(packed), rings);
 
   Surface s;
   s.setBackColor(RGB(255, 255, 255));

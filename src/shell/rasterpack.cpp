@@ -1,63 +1,46 @@
 #include "shell/rasterpack.hpp"
 
-#include <algorithm>
+#include <zlib.h>
 
 namespace fv {
 
-// A row is a sequence of runs. A word with a count in its top byte is that
-// many pixels of the opaque colour in its low three bytes; a word whose top
-// byte is 0 gives a count of literal pixels that follow it.
 PackedRaster packRaster(const QImage& image) {
   PackedRaster out;
-  if (image.isNull() || image.format() != QImage::Format_RGB32) return out;
-  const int w = image.width(), h = image.height();
-  const std::size_t budget = std::size_t(w) * std::size_t(h) / 2;
-  out.words.reserve(std::size_t(h) * 4);
-  auto startsRun = [](const std::uint32_t* p, int left) { return left >= 2 && p[0] == p[1] && p[0] >> 24 == 0xff; };
-  for (int y = 0; y < h; ++y) {
-    const auto* row = reinterpret_cast<const std::uint32_t*>(image.constScanLine(y));
-    int x = 0;
-    while (x < w) {
-      if (startsRun(row + x, w - x)) {
-        int n = 2;
-        while (x + n < w && n < 255 && row[x + n] == row[x]) ++n;
-        out.words.push_back(std::uint32_t(n) << 24 | (row[x] & 0xffffff));
-        x += n;
-      } else {
-        int n = 1;
-        while (x + n < w && !startsRun(row + x + n, w - x - n)) ++n;
-        out.words.push_back(std::uint32_t(n));
-        out.words.insert(out.words.end(), row + x, row + x + n);
-        x += n;
-      }
+  if (image.isNull()) return out;
+  const auto size = std::size_t(image.sizeInBytes());
+  z_stream z{};
+  if (deflateInit(&z, Z_BEST_SPEED) != Z_OK) return out;
+  // Grown as needed: a buffer as large as the image would raise the peak.
+  out.bytes_.resize(std::max<std::size_t>(size / 32, 4096));
+  z.next_in = const_cast<Bytef*>(image.constBits());
+  z.avail_in = uInt(size);
+  int status = Z_OK;
+  while (status == Z_OK) {
+    if (z.total_out == out.bytes_.size()) {
+      if (out.bytes_.size() * 2 > size / 2) break;
+      out.bytes_.resize(out.bytes_.size() * 2);
     }
-    if (out.words.size() > budget) return {};
+    z.next_out = out.bytes_.data() + z.total_out;
+    z.avail_out = uInt(out.bytes_.size() - z.total_out);
+    status = deflate(&z, Z_FINISH);
   }
-  out.words.shrink_to_fit();
+  const std::size_t packed = z.total_out;
+  deflateEnd(&z);
+  if (status != Z_STREAM_END) return {};
+  out.bytes_.resize(packed);
+  out.bytes_.shrink_to_fit();
   out.size = image.size();
   out.dpr = image.devicePixelRatio();
+  out.format = image.format();
   return out;
 }
 
 QImage unpackRaster(const PackedRaster& packed) {
   if (packed.isNull()) return {};
-  QImage image(packed.size, QImage::Format_RGB32);
+  QImage image(packed.size, packed.format);
   image.setDevicePixelRatio(packed.dpr);
-  const std::uint32_t* in = packed.words.data();
-  for (int y = 0; y < image.height(); ++y) {
-    auto* row = reinterpret_cast<std::uint32_t*>(image.scanLine(y));
-    for (int x = 0; x < image.width();) {
-      const std::uint32_t head = *in++;
-      if (const int n = int(head >> 24)) {
-        std::fill(row + x, row + x + n, head | 0xff000000u);
-        x += n;
-      } else {
-        std::copy(in, in + head, row + x);
-        in += head;
-        x += int(head);
-      }
-    }
-  }
+  uLongf size = uLongf(image.sizeInBytes());
+  if (uncompress(image.bits(), &size, packed.bytes_.data(), uLong(packed.bytes_.size())) != Z_OK) return {};
   return image;
 }
 

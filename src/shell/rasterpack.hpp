@@ -1,7 +1,7 @@
-// A raster kept small while nothing draws on it: each row as runs of one
-// colour and runs of differing pixels. A plot is mostly background and
-// lines one colour long, so it packs to a few hundredths of its pixels;
-// unpacking gives back every pixel as it was.
+// A raster kept small while nothing draws on it, compressed with zlib at
+// its fastest level. A plot is mostly background, lines and fields of few
+// colours, so it packs to a few hundredths of its size; unpacking gives back
+// every pixel as it was.
 #pragma once
 
 #include <QImage>
@@ -15,13 +15,14 @@ namespace fv {
 struct PackedRaster {
   QSize size;
   qreal dpr = 1;
-  std::vector<std::uint32_t> words;
+  QImage::Format format = QImage::Format_Invalid;
+  std::vector<std::uint8_t> bytes_;
   bool isNull() const { return size.isEmpty(); }
-  std::size_t bytes() const { return words.capacity() * sizeof(std::uint32_t); }
+  std::size_t bytes() const { return bytes_.capacity(); }
 };
 
-// An RGB32 image packed; an image that would not pack to less than half its
-// size gives a null result.
+// An image packed; one that would not pack to less than half its size (or
+// that zlib refuses) gives a null result.
 PackedRaster packRaster(const QImage& image);
 QImage unpackRaster(const PackedRaster& packed);
 

@@ -75,6 +75,8 @@ class Surface : public QWidget {
   // Memory the drawing holds: the display list with its texts, and the rasters.
   std::size_t listBytes() const;
   std::size_t memoryBytes() const;
+  // The part of the display list kept in its file rather than in memory.
+  std::size_t listFileBytes() const { return list_.spilledBytes(); }
   // A display list that outgrows this many bytes (32 MiB unless set) is
   // folded into a raster base (which zooming then scales instead of
   // re-rendering). That is room for the longest drawing of any window twice
