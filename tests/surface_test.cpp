@@ -223,9 +223,12 @@ TEST(DisplayList, ReadsBackExactlyWhatItWasGiven) {
            (!twoPoints || bits(a.x2) == bits(b.x2)) && (a.kind != SurfaceOp::Line || bits(a.y2) == bits(b.y2));
   };
   // In memory; with all but the newest 64 KiB in a file; with a directory
-  // where no file can be made (everything stays in memory).
+  // that cannot be made, under a plain file (everything stays in memory).
   const QTemporaryDir dir;
-  const std::string spillDirs[] = {"", QFile::encodeName(dir.path()).toStdString(), "/nonexistent/fervano"};
+  const std::string base = QFile::encodeName(dir.path()).toStdString();
+  QFile plain(dir.filePath("plain"));
+  ASSERT_TRUE(plain.open(QIODevice::WriteOnly));
+  const std::string spillDirs[] = {"", base + "/drawings", base + "/plain/drawings"};
   for (const std::string& spillDir : spillDirs) {
     SCOPED_TRACE(spillDir);
     DisplayList list;
@@ -263,7 +266,7 @@ TEST(DisplayList, ReadsBackExactlyWhatItWasGiven) {
     EXPECT_EQ(list.spilledBytes(), 0u);
     EXPECT_FALSE(DisplayList::Reader(list).next(op));
   }
-  EXPECT_TRUE(QDir(dir.path()).isEmpty());  // the file has no name
+  EXPECT_TRUE(QDir(dir.filePath("drawings")).isEmpty());  // the file has no name
 }
 
 namespace {

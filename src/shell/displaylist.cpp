@@ -6,6 +6,8 @@
 #include <bit>
 #include <cstdint>
 #include <cstring>
+#include <filesystem>
+#include <system_error>
 
 namespace fv {
 
@@ -202,6 +204,8 @@ void DisplayList::spillOld() {
   // The block being written stays; only whole blocks go.
   while (!spillDir_.empty() && !spillFailed_ && held_ > resident_ && firstResident_ + 1 < blocks_.size()) {
     if (fd_ < 0) {
+      std::error_code ignored;  // a directory that cannot be made fails below
+      std::filesystem::create_directories(spillDir_, ignored);
       std::string path = spillDir_ + "/fervano-drawing-XXXXXX";
       fd_ = ::mkstemp(path.data());
       if (fd_ < 0) {

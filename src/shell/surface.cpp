@@ -193,7 +193,7 @@ class Raster {
 static std::string spillDirectory() {
   static const std::string dir = [] {
     QString d = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
-    if (d.isEmpty() || !QDir().mkpath(d)) d = QDir::tempPath();
+    if (d.isEmpty()) d = QDir::tempPath();
     return QFile::encodeName(d).toStdString();
   }();
   return dir;
