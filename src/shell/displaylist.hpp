@@ -55,9 +55,9 @@ class DisplayList {
   std::size_t spilledBytes() const { return spilled_; }
 
   // Keeps at most about `residentBytes` of the list in memory and the older
-  // blocks in an unnamed file in `directory`, made when first needed
-  // (the file goes when the list is cleared or gone). Where no file can be made or written, the blocks stay
-  // in memory. An empty directory keeps everything in memory.
+  // blocks in an unnamed file in `directory`, made when first needed; the
+  // file goes when the list is cleared or gone. Where no file can be made or
+  // written the blocks stay in memory, as they all do with no directory.
   void setSpill(std::string directory, std::size_t residentBytes);
 
  private:

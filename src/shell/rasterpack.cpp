@@ -38,6 +38,7 @@ PackedRaster packRaster(const QImage& image) {
 QImage unpackRaster(const PackedRaster& packed) {
   if (packed.isNull()) return {};
   QImage image(packed.size, packed.format);
+  if (image.isNull()) return {};
   image.setDevicePixelRatio(packed.dpr);
   uLongf size = uLongf(image.sizeInBytes());
   if (uncompress(image.bits(), &size, packed.bytes_.data(), uLong(packed.bytes_.size())) != Z_OK) return {};

@@ -217,6 +217,7 @@ void Surface::unpack() {
   if (packed_.isNull()) return;
   cache_ = unpackRaster(packed_);
   packed_ = {};
+  if (cache_.isNull()) renderAll();  // no memory for it: from the list, as a zoom does
 }
 
 void Surface::timerEvent(QTimerEvent* e) {
