@@ -138,8 +138,6 @@ QWidget* Form::widgetFor(const Ctl& c, QWidget* parent) {
       auto* s = new Surface(parent);
       s->setBackColor(back.value_or(pal::white));
       s->setForeColor(fore.value_or(pal::black));
-      // Idle rasters are packed between handlers, not in an animation's pauses.
-      s->setPackingHeld([this] { return app_.pacer().busy(); });
       // A right click offers pictures of the drawing.
       s->setContextMenuPolicy(Qt::CustomContextMenu);
       connect(s, &QWidget::customContextMenuRequested, this,

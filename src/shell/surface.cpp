@@ -222,7 +222,6 @@ void Surface::unpack() {
 
 void Surface::timerEvent(QTimerEvent* e) {
   if (e->timerId() != packTimer_.timerId()) return QWidget::timerEvent(e);
-  if (packingHeld_ && packingHeld_()) return;  // the timer asks again
   packTimer_.stop();
   if (cache_.isNull() || flushPosted_ || !dirty_.isEmpty()) return;
   PackedRaster packed = packRaster(cache_);

@@ -89,9 +89,6 @@ class Surface : public QWidget {
   // A cache nothing has painted into or shown for this long is packed, and
   // unpacked when it is needed again.
   static constexpr int kPackDelayMs = 300;
-  // While this says so (a handler runs), packing waits, so that an
-  // animation's pauses are not spent on it.
-  void setPackingHeld(std::function<bool()> held) { packingHeld_ = std::move(held); }
   std::size_t listLimit() const { return listLimit_; }
   void setListLimit(std::size_t bytes) { listLimit_ = bytes; }
 
@@ -134,7 +131,6 @@ class Surface : public QWidget {
   QImage cache_;
   PackedRaster packed_;  // the cache while it is packed (cache_ is then null)
   QBasicTimer packTimer_;
-  std::function<bool()> packingHeld_;
   QImage base_;               // what was folded out of the display list when it grew too long
   QRect dirty_;               // device pixels painted into the cache and not yet shown
   bool flushPosted_ = false;  // a batch waits to be painted
