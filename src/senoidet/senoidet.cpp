@@ -73,14 +73,16 @@ void SenoideT::upperGrid() {
   drawSineGrid(pic, upperSineGrid());
 }
 
+void SenoideT::capturePhases(const char* const (&fields)[3], std::int16_t& r, std::int16_t& s, std::int16_t& t) {
+  r = cint(fields[R]);
+  s = cint(fields[S]);
+  t = cint(fields[T]);
+}
+
 void SenoideT::captureVoltages() {
   const Component& c = kComponents[Fundamental];
-  VR = cint(c.volts[R]);
-  VS = cint(c.volts[S]);
-  VT = cint(c.volts[T]);
-  GR = cint(c.degrees[R]);
-  GS = cint(c.degrees[S]);
-  GT = cint(c.degrees[T]);
+  capturePhases(c.volts, VR, VS, VT);
+  capturePhases(c.degrees, GR, GS, GT);
 }
 
 void SenoideT::phaseVoltages(double t, double x, double y0) {

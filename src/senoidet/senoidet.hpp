@@ -68,6 +68,9 @@ class SenoideT : public Form {
  private:
   // Clears the upper surface and draws its grid.
   void upperGrid();
+  // Reads three phase fields, R, S and T in that order (the first that is not
+  // a number is the one a message names), as whole numbers.
+  void capturePhases(const char* const (&fields)[3], std::int16_t& r, std::int16_t& s, std::int16_t& t);
   // Captures the fundamental's voltages and angles from their fields.
   void captureVoltages();
   // The three fundamental phase-voltage points of one pass at loop value t,

@@ -38,12 +38,8 @@ void SenoideT::neutro_Click() {
   const double y0 = 3200;
   double t = 6.28;
   const Component& fund = kComponents[Fundamental];
-  IR = cint(fund.amps[R]);
-  IS = cint(fund.amps[S]);
-  IT = cint(fund.amps[T]);
-  GR = cint(fund.degrees[R]);
-  GS = cint(fund.degrees[S]);
-  GT = cint(fund.degrees[T]);
+  capturePhases(fund.amps, IR, IS, IT);
+  capturePhases(fund.degrees, GR, GS, GT);
   const Phases amps{double(IR), double(IS), double(IT)}, degrees{double(GR), double(GS), double(GT)};
   while (t > -0.001) {
     Components i{};

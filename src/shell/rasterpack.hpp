@@ -16,9 +16,9 @@ struct PackedRaster {
   QSize size;
   qreal dpr = 1;
   QImage::Format format = QImage::Format_Invalid;
-  std::vector<std::uint8_t> bytes_;
+  std::vector<std::uint8_t> data;
   bool isNull() const { return size.isEmpty(); }
-  std::size_t bytes() const { return bytes_.capacity(); }
+  std::size_t bytes() const { return data.capacity(); }
 };
 
 // An image packed; one that would not pack to less than half its size (or
