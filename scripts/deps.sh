@@ -15,7 +15,9 @@ FERVANO_PACKAGES=(
 # Prints the packages of the list that are not installed, one a line.
 fervano_missing_deps() {
   local p have
-  have="$(dpkg-query -W -f='${Package} ${Status}\n' "$@" 2>/dev/null | awk '/install ok installed$/ { print $1 }')"
+  # dpkg-query fails when any package is unknown to it; under pipefail and
+  # errexit that would end the function before it lists anything.
+  have="$({ dpkg-query -W -f='${Package} ${Status}\n' "$@" 2>/dev/null || true; } | awk '/install ok installed$/ { print $1 }')"
   for p in "$@"; do
     grep -qx -- "$p" <<<"$have" || echo "$p"
   done
