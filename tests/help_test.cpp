@@ -3,6 +3,7 @@
 // example is what the window shows for the same inputs.
 #include <QAbstractButton>
 #include <QFile>
+#include <QImage>
 #include <QRegularExpression>
 #include <QTextBrowser>
 #include <QWheelEvent>
@@ -73,7 +74,7 @@ TEST(Help, F1DuringAnAnimationOpensThePageOnceItIsOver) {
   EXPECT_EQ(helpWindow(p.app)->browser().source(), helpPage(Edition::PT, QStringLiteral("SenoideT")));
 }
 
-TEST(Help, EveryPageIsThereAndEveryLinkLeadsToAPage) {
+TEST(Help, EveryPageIsThereAndEveryLinkAndPictureLeadsToAResource) {
   for (Edition e : {Edition::PT, Edition::ES}) {
     std::set<QString> fromMenu;
     for (const auto& [name, page] : kPages) {
@@ -87,6 +88,12 @@ TEST(Help, EveryPageIsThereAndEveryLinkLeadsToAPage) {
         const QUrl target = url.resolved(QUrl(m.captured(1)));
         EXPECT_TRUE(QFile::exists(QLatin1Char(':') + target.path())) << m.captured(1).toStdString();
         if (name == QStringLiteral("analise")) fromMenu.insert(target.path());
+      }
+      // A picture that is missing, or that Qt cannot read, shows as an empty box.
+      static const QRegularExpression img(QStringLiteral(R"re(<img src="([^"]+)")re"));
+      for (const auto& m : img.globalMatch(html)) {
+        EXPECT_FALSE(QImage(QLatin1Char(':') + url.resolved(QUrl(m.captured(1))).path()).isNull())
+            << m.captured(1).toStdString();
       }
     }
     for (const auto& [name, page] : kPages) {
