@@ -8,6 +8,9 @@
 #include <QLocale>
 #include <QStyleFactory>
 #include <cstdio>
+#include <cstdlib>
+#include <mutex>
+#include <vector>
 
 #include "shell/cmdline.hpp"
 #include "shell/form.hpp"
@@ -108,6 +111,53 @@ void App::quit() {
   if (onQuit) onQuit();
 }
 
+namespace {
+
+// Qt's messages while the application object opens the display. A fatal one
+// means that no display could be opened, where Qt would abort with a hint to
+// reinstall: the program ends with one line of its own instead, as for a bad
+// argument. The others are passed on once the display is open.
+class DisplayGuard {
+ public:
+  explicit DisplayGuard(Edition edition) {
+    edition_ = edition;
+    previous_ = qInstallMessageHandler(handle);
+  }
+  ~DisplayGuard() {
+    qInstallMessageHandler(previous_);
+    const std::lock_guard lock(mutex_);
+    for (const Held& h : held_) previous_(h.type, QMessageLogContext(h.file, h.line, h.function, h.category), h.text);
+    held_.clear();
+  }
+  DisplayGuard(const DisplayGuard&) = delete;
+  DisplayGuard& operator=(const DisplayGuard&) = delete;
+
+ private:
+  struct Held {
+    QtMsgType type;
+    const char* file;
+    int line;
+    const char* function;
+    const char* category;
+    QString text;
+  };
+  static void handle(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (type == QtFatalMsg) {
+      std::fputs(noDisplayMessage(edition_).c_str(), stderr);
+      std::fflush(stderr);
+      std::_Exit(2);
+    }
+    const std::lock_guard lock(mutex_);  // the display's own thread may speak too
+    held_.push_back({type, context.file, context.line, context.function, context.category, text});
+  }
+  static inline Edition edition_ = Edition::PT;
+  static inline QtMessageHandler previous_ = nullptr;
+  static inline std::mutex mutex_;
+  static inline std::vector<Held> held_;
+};
+
+}  // namespace
+
 int runProgram(int argc, char** argv, Edition edition) {
   // --help and --version answer before any display is opened.
   const CommandLine cmd = readCommandLine({argv + (argc > 0 ? 1 : 0), argv + argc}, edition, FERVANO_VERSION);
@@ -117,7 +167,9 @@ int runProgram(int argc, char** argv, Edition edition) {
     return cmd.exitCode;
   }
   QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
+  auto guard = std::make_unique<DisplayGuard>(edition);
   QApplication qapp(argc, argv);
+  guard.reset();
   QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
   QApplication::setQuitOnLastWindowClosed(false);
   QApplication::setApplicationName(edition == Edition::PT ? QStringLiteral("fervano-pt")
