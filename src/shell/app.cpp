@@ -5,8 +5,10 @@
 #include <QApplication>
 #include <QDate>
 #include <QIcon>
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QStyleFactory>
+#include <QTranslator>
 #include <cstdio>
 #include <cstdlib>
 #include <mutex>
@@ -111,6 +113,17 @@ void App::quit() {
   if (onQuit) onQuit();
 }
 
+std::unique_ptr<QTranslator> qtTranslation(Edition edition) {
+  // Qt ships Brazilian Portuguese, the Portuguese of the edition's texts.
+  const QLocale locale = edition == Edition::PT ? QLocale(QLocale::Portuguese, QLocale::Brazil)
+                                                : QLocale(QLocale::Spanish, QLocale::Spain);
+  auto translator = std::make_unique<QTranslator>();
+  if (!translator->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    return nullptr;
+  return translator;
+}
+
 namespace {
 
 // Qt's messages while the application object opens the display. A fatal one
@@ -170,6 +183,9 @@ int runProgram(int argc, char** argv, Edition edition) {
   auto guard = std::make_unique<DisplayGuard>(edition);
   QApplication qapp(argc, argv);
   guard.reset();
+  // Qt's own texts follow the edition, not the desktop's locale.
+  const std::unique_ptr<QTranslator> qtTexts = qtTranslation(edition);
+  if (qtTexts) QCoreApplication::installTranslator(qtTexts.get());
   QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
   QApplication::setQuitOnLastWindowClosed(false);
   QApplication::setApplicationName(edition == Edition::PT ? QStringLiteral("fervano-pt")

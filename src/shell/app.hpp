@@ -10,6 +10,8 @@
 #include "shell/edition.hpp"
 #include "shell/pacer.hpp"
 
+class QTranslator;
+
 namespace fv {
 
 class Form;
@@ -72,6 +74,11 @@ class App : public QObject {
 
 // Registers the work windows (defined with the windows).
 void registerWindows(App& app);
+
+// Qt's own texts (dialog buttons, the fields' edit menus, file dialogs) in
+// the edition's language, whatever the desktop's locale; nullptr when Qt's
+// translation is not installed, and Qt then speaks English.
+std::unique_ptr<QTranslator> qtTranslation(Edition edition);
 
 // Sets up the application object (style, fonts) and runs an edition.
 int runProgram(int argc, char** argv, Edition edition);
