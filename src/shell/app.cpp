@@ -4,10 +4,13 @@
 
 #include <QApplication>
 #include <QDate>
+#include <QDir>
+#include <QFile>
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QStyleFactory>
+#include <QTemporaryDir>
 #include <QTranslator>
 #include <cstdio>
 #include <cstdlib>
@@ -124,6 +127,19 @@ std::unique_ptr<QTranslator> qtTranslation(Edition edition) {
   return translator;
 }
 
+std::unique_ptr<QTemporaryDir> foldersWithoutHome() {
+  if (!qEnvironmentVariableIsEmpty("HOME")) return nullptr;
+  const char* const vars[] = {"XDG_CACHE_HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_STATE_HOME"};
+  auto dir = std::make_unique<QTemporaryDir>(QDir::tempPath() + QStringLiteral("/fervano-XXXXXX"));
+  if (!dir->isValid()) return nullptr;
+  for (const char* var : vars) {
+    // Qt takes only an absolute path from these.
+    if (!qEnvironmentVariable(var).startsWith(QLatin1Char('/')))
+      qputenv(var, QFile::encodeName(dir->path() + QLatin1Char('/') + QString::fromLatin1(var).toLower()));
+  }
+  return dir;
+}
+
 namespace {
 
 // Qt's messages while the application object opens the display. A fatal one
@@ -179,6 +195,7 @@ int runProgram(int argc, char** argv, Edition edition) {
     std::fputs(cmd.err.c_str(), stderr);
     return cmd.exitCode;
   }
+  const std::unique_ptr<QTemporaryDir> homeless = foldersWithoutHome();
   QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
   auto guard = std::make_unique<DisplayGuard>(edition);
   QApplication qapp(argc, argv);
