@@ -31,6 +31,8 @@ TEST(CommandLine, AnswersInTheEditionsLanguage) {
        2,
        "",
        "fervano-es: argumento no reconocido: 'datos.txt'"},
+      // Control characters and bytes that are not UTF-8 are shown escaped, letters as they are.
+      {Edition::PT, {"\x1b[2J\r\xc2\x9b\xff\xc0\xaf é"}, false, 2, "", "'\\x1b[2J\\x0d\\xc2\\x9b\\xff\\xc0\\xaf é'\n"},
   };
   for (const Case& c : cases) {
     const fv::CommandLine r = fv::readCommandLine(c.args, c.edition, "9.8.7");

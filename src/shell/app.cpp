@@ -4,10 +4,18 @@
 
 #include <QApplication>
 #include <QDate>
+#include <QDir>
+#include <QFile>
 #include <QIcon>
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QStyleFactory>
+#include <QTemporaryDir>
+#include <QTranslator>
 #include <cstdio>
+#include <cstdlib>
+#include <mutex>
+#include <vector>
 
 #include "shell/cmdline.hpp"
 #include "shell/form.hpp"
@@ -108,6 +116,77 @@ void App::quit() {
   if (onQuit) onQuit();
 }
 
+std::unique_ptr<QTranslator> qtTranslation(Edition edition) {
+  // Qt ships Brazilian Portuguese, the Portuguese of the edition's texts.
+  const QLocale locale = edition == Edition::PT ? QLocale(QLocale::Portuguese, QLocale::Brazil)
+                                                : QLocale(QLocale::Spanish, QLocale::Spain);
+  auto translator = std::make_unique<QTranslator>();
+  if (!translator->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    return nullptr;
+  return translator;
+}
+
+std::unique_ptr<QTemporaryDir> foldersWithoutHome() {
+  if (!qEnvironmentVariableIsEmpty("HOME")) return nullptr;
+  const char* const vars[] = {"XDG_CACHE_HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_STATE_HOME"};
+  auto dir = std::make_unique<QTemporaryDir>(QDir::tempPath() + QStringLiteral("/fervano-XXXXXX"));
+  if (!dir->isValid()) return nullptr;
+  for (const char* var : vars) {
+    // Qt takes only an absolute path from these.
+    if (!qEnvironmentVariable(var).startsWith(QLatin1Char('/')))
+      qputenv(var, QFile::encodeName(dir->path() + QLatin1Char('/') + QString::fromLatin1(var).toLower()));
+  }
+  return dir;
+}
+
+namespace {
+
+// Qt's messages while the application object opens the display. A fatal one
+// means that no display could be opened, where Qt would abort with a hint to
+// reinstall: the program ends with one line of its own instead, as for a bad
+// argument. The others are passed on once the display is open.
+class DisplayGuard {
+ public:
+  explicit DisplayGuard(Edition edition) {
+    edition_ = edition;
+    previous_ = qInstallMessageHandler(handle);
+  }
+  ~DisplayGuard() {
+    qInstallMessageHandler(previous_);
+    const std::lock_guard lock(mutex_);
+    for (const Held& h : held_) previous_(h.type, QMessageLogContext(h.file, h.line, h.function, h.category), h.text);
+    held_.clear();
+  }
+  DisplayGuard(const DisplayGuard&) = delete;
+  DisplayGuard& operator=(const DisplayGuard&) = delete;
+
+ private:
+  struct Held {
+    QtMsgType type;
+    const char* file;
+    int line;
+    const char* function;
+    const char* category;
+    QString text;
+  };
+  static void handle(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (type == QtFatalMsg) {
+      std::fputs(noDisplayMessage(edition_).c_str(), stderr);
+      std::fflush(stderr);
+      std::_Exit(2);
+    }
+    const std::lock_guard lock(mutex_);  // the display's own thread may speak too
+    held_.push_back({type, context.file, context.line, context.function, context.category, text});
+  }
+  static inline Edition edition_ = Edition::PT;
+  static inline QtMessageHandler previous_ = nullptr;
+  static inline std::mutex mutex_;
+  static inline std::vector<Held> held_;
+};
+
+}  // namespace
+
 int runProgram(int argc, char** argv, Edition edition) {
   // --help and --version answer before any display is opened.
   const CommandLine cmd = readCommandLine({argv + (argc > 0 ? 1 : 0), argv + argc}, edition, FERVANO_VERSION);
@@ -116,8 +195,14 @@ int runProgram(int argc, char** argv, Edition edition) {
     std::fputs(cmd.err.c_str(), stderr);
     return cmd.exitCode;
   }
+  const std::unique_ptr<QTemporaryDir> homeless = foldersWithoutHome();
   QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
+  auto guard = std::make_unique<DisplayGuard>(edition);
   QApplication qapp(argc, argv);
+  guard.reset();
+  // Qt's own texts follow the edition, not the desktop's locale.
+  const std::unique_ptr<QTranslator> qtTexts = qtTranslation(edition);
+  if (qtTexts) QCoreApplication::installTranslator(qtTexts.get());
   QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
   QApplication::setQuitOnLastWindowClosed(false);
   QApplication::setApplicationName(edition == Edition::PT ? QStringLiteral("fervano-pt")

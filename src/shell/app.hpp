@@ -10,6 +10,9 @@
 #include "shell/edition.hpp"
 #include "shell/pacer.hpp"
 
+class QTemporaryDir;
+class QTranslator;
+
 namespace fv {
 
 class Form;
@@ -72,6 +75,16 @@ class App : public QObject {
 
 // Registers the work windows (defined with the windows).
 void registerWindows(App& app);
+
+// Qt's own texts (dialog buttons, the fields' edit menus, file dialogs) in
+// the edition's language, whatever the desktop's locale; nullptr when Qt's
+// translation is not installed, and Qt then speaks English.
+std::unique_ptr<QTranslator> qtTranslation(Edition edition);
+
+// With HOME unset Qt would put the user's cache and settings under "/"
+// ("/.cache", "/.config"): those not set otherwise go to a private temporary
+// folder instead, removed with the returned object. nullptr when HOME is set.
+std::unique_ptr<QTemporaryDir> foldersWithoutHome();
 
 // Sets up the application object (style, fonts) and runs an edition.
 int runProgram(int argc, char** argv, Edition edition);

@@ -24,7 +24,7 @@ bool among(std::span<const std::string_view> names, std::string_view name) {
 }
 
 struct Texts {
-  std::string_view program, edition, usage, about, options, help, versionLine, qt, f1, unknown, tryHelp;
+  std::string_view program, edition, usage, about, options, help, versionLine, qt, f1, unknown, tryHelp, noDisplay;
 };
 
 constexpr Texts kPT = {
@@ -39,6 +39,7 @@ constexpr Texts kPT = {
     "No programa, a tecla F1 explica a janela em que se está.",
     "argumento não reconhecido",
     "Experimente 'fervano-pt --help'.",
+    "nenhuma tela pôde ser aberta; experimente 'fervano-pt --help'.",
 };
 
 constexpr Texts kES = {
@@ -53,6 +54,7 @@ constexpr Texts kES = {
     "En el programa, la tecla F1 explica la ventana en la que se está.",
     "argumento no reconocido",
     "Pruebe 'fervano-es --help'.",
+    "no se pudo abrir ninguna pantalla; pruebe 'fervano-es --help'.",
 };
 
 CommandLine stop(int exitCode, std::string out, std::string err) {
@@ -65,7 +67,46 @@ std::string lines(std::initializer_list<std::string_view> parts) {
   return text;
 }
 
+// The argument as a terminal may show it: control characters (C0, DEL and
+// C1) and bytes that are not UTF-8 become \xHH, so that an argument echoed
+// in a message cannot drive the terminal.
+std::string printable(std::string_view s) {
+  std::string out;
+  for (std::size_t i = 0; i < s.size();) {
+    const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(s[k]); };
+    const unsigned c = byte(i);
+    const std::size_t n = c < 0x80 ? 1 : (c & 0xE0) == 0xC0 ? 2 : (c & 0xF0) == 0xE0 ? 3 : (c & 0xF8) == 0xF0 ? 4 : 0;
+    bool ok = n > 0 && i + n <= s.size();
+    char32_t cp = n == 1 ? c : c & (0x7F >> n);
+    for (std::size_t k = 1; ok && k < n; ++k) {
+      ok = (byte(i + k) & 0xC0) == 0x80;
+      cp = (cp << 6) | (byte(i + k) & 0x3F);
+    }
+    constexpr char32_t kLeast[] = {0, 0, 0x80, 0x800, 0x10000};  // shorter forms are not UTF-8
+    ok = ok && cp >= kLeast[n] && cp <= 0x10FFFF && (cp < 0xD800 || cp > 0xDFFF);
+    if (ok && cp >= 0x20 && (cp < 0x7F || cp >= 0xA0)) {
+      out.append(s.substr(i, n));
+      i += n;
+      continue;
+    }
+    // An unreadable sequence is escaped a byte at a time; the next byte may start a good one.
+    const std::size_t bad = ok ? n : 1;
+    for (std::size_t k = 0; k < bad; ++k) {
+      constexpr char kHex[] = "0123456789abcdef";
+      (out += "\\x") += kHex[byte(i + k) >> 4];
+      out += kHex[byte(i + k) & 0xF];
+    }
+    i += bad;
+  }
+  return out;
+}
+
 }  // namespace
+
+std::string noDisplayMessage(Edition edition) {
+  const Texts& t = edition == Edition::PT ? kPT : kES;
+  return lines({std::string(t.program) + ": " + std::string(t.noDisplay)});
+}
 
 CommandLine readCommandLine(std::span<const char* const> args, Edition edition, std::string_view version) {
   const Texts& t = edition == Edition::PT ? kPT : kES;
@@ -95,7 +136,7 @@ CommandLine readCommandLine(std::span<const char* const> args, Edition edition, 
     }
     return stop(
         2, "",
-        lines({std::string(t.program) + ": " + std::string(t.unknown) + ": '" + std::string(arg) + "'", t.tryHelp}));
+        lines({std::string(t.program) + ": " + std::string(t.unknown) + ": '" + printable(arg) + "'", t.tryHelp}));
   }
   return {};
 }

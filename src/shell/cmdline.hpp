@@ -22,4 +22,8 @@ struct CommandLine {
 // `fervano-pt --help` works anywhere.
 CommandLine readCommandLine(std::span<const char* const> args, Edition edition, std::string_view version);
 
+// The one line printed when no display could be opened (the program then
+// ends with status 2, as for an unknown argument).
+std::string noDisplayMessage(Edition edition);
+
 }  // namespace fv

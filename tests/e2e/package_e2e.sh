@@ -26,7 +26,7 @@ version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$BUILD/CMakeCache.txt")
 case "$(field Version)" in "$version" | "$version"-*) ;; *) fail "version $(field Version) is not $version" ;; esac
 [ "$(field Section)" = education ] || fail "section is '$(field Section)'"
 depends=$(field Depends)
-for dep in libqt6widgets6 libqt6gui6 libqt6svg6 fonts-liberation2 fonts-urw-base35; do
+for dep in libqt6widgets6 libqt6gui6 libqt6svg6 qt6-translations-l10n fonts-liberation2 fonts-urw-base35; do
   grep -Eq "(^|, )$dep( |,|$)" <<<"$depends" || fail "Depends lacks $dep: $depends"
 done
 
