@@ -1,7 +1,8 @@
 // Fuzz target for the number-text conversions. Properties checked:
-// nothing crashes; the general conversion reads back unchanged; Format rounds
-// half away from zero to the pattern's decimals; the 16-bit conversion rounds
-// half to even and rejects what lies outside -32768..32767.
+// nothing crashes; a text reads the same in a dot and in a comma locale; the
+// general conversion reads back unchanged; Format rounds half away from zero
+// to the pattern's decimals; the 16-bit conversion rounds half to even and
+// rejects what lies outside -32768..32767.
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
@@ -96,6 +97,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
   const char sep = size > 0 && (data[0] & 1) ? ',' : '.';
   // The bytes as a text typed into a field.
   const std::string text(reinterpret_cast<const char*>(data), size);
+  check(parse(text, '.') == parse(text, ','), "the locale changed what a text reads as");
   if (auto v = parse(text, sep)) properties(*v, sep);
   (void)parse(text, sep, true);
   for (const char* p : kPatterns) (void)format(0.0, p, sep);

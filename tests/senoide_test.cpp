@@ -357,30 +357,15 @@ TEST_F(SenoideTest, HarmonicOfOrderNAndItsQuirks) {
 }
 
 TEST_F(SenoideTest, HarmonicOfOrderNWithOrdersItCannotDraw) {
-  // Order 0 is refused before anything is drawn.
-  type(f, "numero", "0");
-  click(f, "executar");
-  EXPECT_FALSE(f.lastMessage().isEmpty());
-  EXPECT_TRUE(f.text("numero").highlighted());
-  EXPECT_EQ(countPoints(pic(1), kRed), 0);
-  EXPECT_EQ(f.feitoN, 0);
-
-  // A negative order draws nothing and counts as drawn.
-  f.clearMessage();
-  type(f, "numero", "-2");
-  click(f, "executar");
-  EXPECT_TRUE(f.lastMessage().isEmpty());
-  EXPECT_EQ(countPoints(pic(1), kRed), 0);
-  EXPECT_EQ(txt("Text38"), "0");
-  EXPECT_EQ(f.feitoN, 1);
-
-  // 3 x n must fit 16 bits; bigger orders are refused, out-of-range text too.
-  for (const QString bad : {"10923", "40000", "abc", ""}) {
+  // Orders start at 1, and 3 x n must fit 16 bits: the rest is refused
+  // before anything is drawn, out-of-range text too.
+  for (const QString bad : {"0", "-2", "10923", "40000", "abc", ""}) {
     f.clearMessage();
     type(f, "numero", bad);
     f.clearMessage();
     click(f, "executar");
     EXPECT_FALSE(f.lastMessage().isEmpty()) << bad.toStdString();
+    EXPECT_TRUE(f.text("numero").highlighted()) << bad.toStdString();
     EXPECT_EQ(countPoints(pic(1), kRed), 0) << bad.toStdString();
     EXPECT_EQ(f.feitoN, 0);
   }

@@ -251,8 +251,9 @@ void Senoide::executar_Click() {
   anguloN = cint(radians(num("Text3")), &text("Text3"));
   correnteN = cint("Text1");
 
-  // Order 0 would step x by 6 / 0. A negative order draws nothing.
-  if (ordemN == 0) refuse(&text("numero"), tx(QStringLiteral("msg.senoide.orderZero")));
+  // Order 0 would step x by 6 / 0, and a negative order would draw nothing
+  // yet read as a harmonic drawn, with power 0.
+  if (ordemN < 1) refuse(&text("numero"), tx(QStringLiteral("msg.senoide.orderBelowOne")).arg(ordemN));
   if (ordemN > kHighestOrder) refuse(&text("numero"), tx(QStringLiteral("msg.senoide.orderTooHigh")).arg(ordemN));
 
   double x = 1000, y0 = 2000, S = 0;

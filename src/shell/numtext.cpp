@@ -177,7 +177,7 @@ std::optional<double> parse(std::string_view text, char sep, bool emptyIsZero) {
     if (emptyIsZero && text.empty()) return 0.0;
     return std::nullopt;
   }
-  if (s.size() == 1 && (s[0] == '.' || s[0] == sep)) return 0.0;
+  if (s.size() == 1 && (s[0] == '.' || s[0] == ',' || s[0] == sep)) return 0.0;
   if (s.size() > 400) return std::nullopt;
 
   // Normalise to the C form: sign, digits, '.', digits, exponent.
@@ -196,7 +196,7 @@ std::optional<double> parse(std::string_view text, char sep, bool emptyIsZero) {
     if (ch >= '0' && ch <= '9') {
       c.push_back(ch);
       ++mantDigits;
-    } else if ((ch == '.' || ch == sep) && !point) {
+    } else if ((ch == '.' || ch == ',' || ch == sep) && !point) {
       c.push_back('.');
       point = true;
     } else {

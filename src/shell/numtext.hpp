@@ -21,8 +21,9 @@ std::optional<std::string> format(double value, std::string_view pattern, char s
 // Not finite: nullopt.
 std::optional<std::string> general(double value, char sep);
 
-// Reads a number. Accepts '.' and `sep` as the decimal mark, an optional sign,
-// an optional exponent and blanks around it. A lone separator is zero (it is
+// Reads a number. Accepts '.', ',' and `sep` as the decimal mark in every
+// locale (no text the program writes groups digits), an optional sign, an
+// optional exponent and blanks around it. A lone separator is zero (it is
 // what a '#' pattern writes for zero). The empty text is zero only when
 // `emptyIsZero` (the "###" pattern writes it for zero). Anything else that is
 // not a finite number gives nullopt.

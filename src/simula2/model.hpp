@@ -16,6 +16,16 @@ inline constexpr double kTwipsPerMm = 42;
 // A length in millimetres, in twips.
 double twips(double mm);
 
+// The trough sizes the bars can set, in millimetres: 12.5 to 250 wide, 1 to
+// 100 high (at 0 the height bar writes no number). A typed size beyond them
+// would collapse or mirror the trough and give readings with no meaning.
+struct Span {
+  double least, most;
+  bool holds(double mm) const { return least <= mm && mm <= most; }
+};
+inline constexpr Span kWidthMm{12.5, 250};
+inline constexpr Span kHeightMm{1, 100};
+
 // The width bar: 2.5 mm per step, worked as step × 250 / 100.
 double widthOfBar(int step);
 // The voltage bar: 5.5 V per step, worked as step × 550 / 100 (exact for

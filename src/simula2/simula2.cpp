@@ -1,7 +1,6 @@
 #include "simula2/simula2.hpp"
 
 #include <QPlainTextEdit>
-#include <cmath>
 
 #include "shell/app.hpp"
 #include "shell/errors.hpp"
@@ -63,12 +62,16 @@ void Simula2::write(const char* field, const QString& value) { text(field).setTe
 
 // ---- Reading the controls
 
-// A length field in millimetres, in twips.
-double Simula2::twipsOf(const char* field) const {
-  const double v = simula2::twips(num(field));
-  if (!std::isfinite(v)) refuse(&text(field), tx("msg.overflow"));
-  return v;
+// A size of the trough in millimetres, in twips; refused beyond its bar's span.
+double Simula2::troughTwips(const char* field, simula2::Span span, const char* message) const {
+  const double mm = num(field);
+  if (!span.holds(mm)) refuse(&text(field), tx(QString::fromUtf8(message)));
+  return simula2::twips(mm);
 }
+
+double Simula2::width() const { return troughTwips("Text22", simula2::kWidthMm, "msg.simula2.width"); }
+
+double Simula2::height() const { return troughTwips("Text23", simula2::kHeightMm, "msg.simula2.height"); }
 
 // Each cable is placed by the two bars of its own frame.
 Point Simula2::cable1(double W, double H) const {
@@ -84,12 +87,6 @@ Material Simula2::material() const {
   if (option("Option3").value()) return Material::aluminium;
   if (option("Option2").value()) return Material::steel;
   return Material::plastic;
-}
-
-// Typed widths can put both cables on one spot; the field value would divide by zero.
-void Simula2::checkDistance(double D) {
-  if (D > 0) return;
-  refuse(&text("Text22"), tx(QStringLiteral("msg.simula2.samePoint")));
 }
 
 // ---- Drawing
@@ -133,8 +130,8 @@ void Simula2::Command1_Click() {
 
   double I = num("Text4");
   const double V = num("Text2");
-  const double H = twipsOf("Text23");
-  const double W = twipsOf("Text22");
+  const double H = height();
+  const double W = width();
 
   // Cable 1 green, cable 2 blue.
   const Point c1 = cable1(W, H);
@@ -151,11 +148,12 @@ void Simula2::Command1_Click() {
   I = num("Text4");
   const Material m = material();
   // The induced voltage is the same at every point of the field: Text12
-  // gets its text as the first point is reached.
-  if (simula2::hasRings(I)) {
-    checkDistance(D);
+  // gets its text as the first point is reached. With no field drawn it
+  // shows 0, as the closed trough does, rather than the last run's value.
+  if (simula2::hasRings(I))
     write("Text12", fmt(simula2::inducedVoltage(Trough::open, m, V, I, D, h1), "##.###"));
-  }
+  else
+    write("Text12", QStringLiteral("0"));
   // The field sky blue; steel screens it in dusty rose, aluminium in
   // turquoise, and beside the trough above its walls it shows chartreuse.
   const Color shades[] = {pal::skyBlue, m == Material::steel ? pal::dustyRose : pal::turquoise, pal::chartreuse};
@@ -178,8 +176,8 @@ void Simula2::Command2_Click() {
   const double V = simula2::voltsOfBar(scroll("HScroll4").value());
   write("Text12", QStringLiteral("0"));
 
-  double H = twipsOf("Text23");
-  double W = twipsOf("Text22");
+  double H = height();
+  double W = width();
 
   const Point c1 = cable1(W, H);
   drawCable(c1, pal::emerald);
@@ -189,17 +187,14 @@ void Simula2::Command2_Click() {
   const double D = simula2::distance(c1, c2);
   write("Text10", fmt(D, "##.##"));
 
-  W = twipsOf("Text22");
-  H = twipsOf("Text23");
+  W = width();
+  H = height();
   closedOutline(W, H, false);
 
   const double I = num("Text4");
   const Material m = material();
   // As in the open trough, every point gets the same voltage.
-  if (simula2::hasRings(I)) {
-    checkDistance(D);
-    write("Text12", fmt(simula2::inducedVoltage(Trough::closed, m, V, I, D, 0), "##.###"));
-  }
+  if (simula2::hasRings(I)) write("Text12", fmt(simula2::inducedVoltage(Trough::closed, m, V, I, D, 0), "##.###"));
   // Plastic lets the field through in salmon; steel screens it in ice blue
   // and aluminium not at all, both turquoise inside the right compartment.
   simula2::traceField(c2, I, 25, [&](double x, double y) {

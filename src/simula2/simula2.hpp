@@ -28,14 +28,15 @@ class Simula2 : public Form {
 
  private:
   void write(const char* field, const QString& value);
-  double twipsOf(const char* field) const;
+  double troughTwips(const char* field, simula2::Span span, const char* message) const;
+  double width() const;
+  double height() const;
   simula2::Point cable1(double W, double H) const;
   simula2::Point cable2(double W, double H) const;
   simula2::Material material() const;
   void drawCable(simula2::Point c, Color colour);
   void openOutline(double W, double H);
   void closedOutline(double W, double H, bool darkRedPasses);
-  void checkDistance(double D);
 
   Surface* pic_ = nullptr;
 };
