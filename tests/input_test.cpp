@@ -1,11 +1,14 @@
 // Input as a desktop user makes it: drags and keys on a scroll bar whose
 // change animates, clicks and keys made while an animation runs, Enter on a
 // button, the focus after a button hides itself, and the messages.
+#include <QCloseEvent>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QScrollBar>
 #include <QStyleOptionSlider>
 #include <QTimer>
+#include <array>
+#include <map>
 
 #include "support/testing.hpp"
 
@@ -62,7 +65,7 @@ TEST(Input, DraggingTheAngleRaisesOneChangeAtRelease) {
 }
 
 // Keys pressed while a run goes on each make one step and one run
-// afterwards, in order; the focus stays on the bar.
+// afterwards, in order, but a held key's repeats only one; the focus stays on the bar.
 TEST(Input, KeysDuringARunAreHandledAfterwardsInOrder) {
   Angle a;
   a.bar->setFocus();
@@ -70,11 +73,13 @@ TEST(Input, KeysDuringARunAreHandledAfterwardsInOrder) {
   fv::testing::pacer().setInstant(false);
   QTimer::singleShot(100, [&] {
     for (int i = 0; i < 3; ++i) QTest::keyClick(win, Qt::Key_Left);
+    for (int i = 0; i < 40; ++i) QTest::simulateEvent(win, i % 2 == 0, Qt::Key_Left, {}, {}, true);
   });
   QTest::keyClick(win, Qt::Key_End);
-  for (int i = 0; i < 500 && a.changes < 4; ++i) QTest::qWait(20);
+  for (int i = 0; i < 500 && a.changes < 5; ++i) QTest::qWait(20);
   fv::testing::pacer().setInstant(true);
-  EXPECT_EQ(a.f.scroll("HScroll1").value(), 97);
+  QTest::qWait(100);
+  EXPECT_EQ(a.f.scroll("HScroll1").value(), 96);
   EXPECT_EQ(a.overlapping, 0);
   EXPECT_EQ(a.f.focusWidget(), a.bar);
 }
@@ -93,6 +98,54 @@ TEST(Input, AClickDuringARunReachesOnlyWhatWasThere) {
   fv::testing::pacer().setInstant(true);
   EXPECT_TRUE(fase2.isVisible());
   EXPECT_EQ(fv::testing::pacer().totalCount(), 138 * 200000) << "only Fase 1 ran";
+}
+
+// The single-phase window's runs counted; Fundamental runs at its pace, started by a real click.
+struct Runs {
+  Runs() : p(Edition::PT), f(p.open("Senoide")) {
+    for (const char* b : {"Fundamental", "terceira", "inter"})
+      QObject::connect(&f.button(b), &QPushButton::clicked, [this, b] { ++count[b]; });
+  }
+  void press(const char* b) {
+    QWidget& w = f.button(b);
+    QTest::mouseClick(f.windowHandle(), Qt::LeftButton, {}, w.mapTo(&f, w.rect().center()));
+  }
+  void during(const std::function<void()>& meanwhile) {  // 100 ms into the run
+    fv::testing::pacer().setInstant(false);
+    QTimer::singleShot(100, meanwhile);
+    press("Fundamental");
+    fv::testing::pacer().setInstant(true);
+    QTest::qWait(50);  // what waited is delivered
+  }
+  Program p;
+  Form& f;
+  std::map<std::string, int> count;
+};
+
+// A burst of clicks leaves one run waiting a button, none for the running
+// one; Esc drops the runs waiting, not a value typed meanwhile; closing the
+// window finishes its run and drops what waited for it.
+TEST(Input, ClicksDuringARunWaitBounded) {
+  Runs r;
+  r.during([&] {
+    for (int i = 0; i < 32; ++i) r.press(std::array{"Fundamental", "terceira", "Fundamental", "inter"}[i % 4]);
+    fv::testing::pacer().finishNow();
+  });
+  EXPECT_EQ(r.count, (std::map<std::string, int>{{"Fundamental", 1}, {"inter", 1}, {"terceira", 1}}));
+  r.during([&] {
+    r.press("terceira");
+    r.f.text("Text8").setFocus();
+    for (auto k : {Qt::Key_End, Qt::Key_5, Qt::Key_Escape}) QTest::keyClick(r.f.windowHandle(), k);
+  });
+  EXPECT_TRUE(r.f.text("Text8").text().endsWith('5'));
+  const auto frames = fv::testing::pacer().frames();
+  r.during([&] {
+    r.press("inter");
+    QCloseEvent close;  // the window sends it on as the window system's
+    QCoreApplication::sendEvent(r.f.windowHandle(), &close);
+  });
+  EXPECT_EQ(r.count, (std::map<std::string, int>{{"Fundamental", 3}, {"inter", 1}, {"terceira", 1}}));
+  EXPECT_LT(fv::testing::pacer().frames() - frames, 100) << "the run was not finished at once";
 }
 
 TEST(Input, EnterAndSpacePressTheFocusedButton) {

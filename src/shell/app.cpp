@@ -40,8 +40,6 @@ App::App(Edition edition) : edition_(edition), hold_(std::make_unique<InputHold>
   // At each frame of an animation the surfaces show what was drawn.
   pacer_.onFrame = [] { Surface::showAll(); };
   pacer_.onHandlerEnd = [this] { hold_->handlerEnded(); };
-  // Esc during an animation finishes it at once.
-  hold_->onEscape = [this] { pacer_.finishNow(); };
   onQuit = [] { QCoreApplication::exit(0); };
 }
 

@@ -1,30 +1,42 @@
-// Input made while an animation runs. Clicks, keys, wheel turns and close
-// requests made meanwhile are held, each with the widget it was meant for at
-// the moment it was made (the control under the pointer, or the one with the
-// focus), and delivered to that widget, in order, once the animation is over.
-// A gesture begun before the animation (an arrow of a scroll bar held down)
-// goes on at once, so that its release is seen when it happens.
+// Input made while an animation runs. Clicks, keys, wheel turns and
+// context-menu requests made meanwhile are held, each with the widget it was
+// meant for at the moment it was made (the control under the pointer, or the
+// one with the focus), and delivered to that widget, in order, once the
+// animation is over. A gesture begun before the animation (an arrow of a
+// scroll bar held down) goes on at once, so that its release is seen when it
+// happens.
+//
+// What is held stays bounded, as a user expects: a press on a control whose
+// handler runs or already waits is dropped (with the rest of its gesture); a
+// held key's repeats queue one step at a time; Esc finishes the running
+// animation and drops the animations waiting; closing a window or quitting
+// never waits.
 #pragma once
 
 #include <QObject>
 #include <QPointer>
 #include <QWidget>
 #include <deque>
-#include <functional>
 #include <memory>
 
 class QEvent;
+class QKeyEvent;
 
 namespace fv {
 
+class Form;
 class Pacer;
 
 class InputHold : public QObject {
   Q_OBJECT
  public:
+  // A control with this property set ends the program: its input is never
+  // held (quitting cancels the running handler).
+  static constexpr const char* kQuits = "fvQuits";
+
   // Watches every event of the application while it lives; holds input
-  // while `pacer` runs a handler.
-  explicit InputHold(const Pacer& pacer);
+  // while `pacer` runs a handler, and finishes it on Esc.
+  explicit InputHold(Pacer& pacer);
   ~InputHold() override;
 
   // Called by the pacer when the outermost handler ends: what was held is
@@ -35,9 +47,6 @@ class InputHold : public QObject {
   // Inputs waiting to be delivered.
   std::size_t held() const { return queue_.size(); }
 
-  // Called when Esc is pressed while an animation runs; the key itself is not held.
-  std::function<void()> onEscape;
-
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -45,14 +54,36 @@ class InputHold : public QObject {
   struct Held {
     QPointer<QWidget> target;
     std::unique_ptr<QEvent> event;
+    bool runs;  // a press that runs its control's handler
   };
+  // What becomes of a mouse gesture's moves and release: they follow its press.
+  enum class Fate { Pass, Hold, Drop };
+  struct Gesture {
+    QPointer<QWidget> target;
+    Fate fate = Fate::Pass;
+    bool open = false;             // a button is still down
+    const QEvent* last = nullptr;  // the last of its events held
+  };
+  struct DroppedKey {
+    QPointer<QWidget> target;
+    int key = 0;
+  };
+
   bool holding() const;
+  bool running(const QWidget* w) const;
+  bool waiting(const QWidget* w) const;
+  bool holdKey(QWidget* w, QKeyEvent* k);
+  const QEvent* hold(QWidget* w, QEvent* e, bool runs);
+  void escape();
+  void closing(Form& form);
   void replay();
   void deliver(Held& h);
 
-  const Pacer& pacer_;
+  Pacer& pacer_;
   std::deque<Held> queue_;
-  QPointer<QWidget> grab_;  // the widget of a mouse press delivered before a run
+  Gesture gesture_;
+  DroppedKey droppedKey_;     // a button's Space whose press was dropped
+  QPointer<QWidget> source_;  // the control whose press ran the handler that runs
   bool replaying_ = false;
   bool replayPosted_ = false;
 };

@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 
 #include "shell/app.hpp"
+#include "shell/input.hpp"
 
 namespace fv {
 
@@ -44,6 +45,7 @@ Analise::Analise(App& app) : Form(app, QStringLiteral("analise"), 13776, 11004, 
   onClick("ensaio1", [this] { ensaio1_Click(); });
   onClick("ensaio2", [this] { ensaio2_Click(); });
   onClick("Command4", [this] { Command4_Click(); });
+  control("Command4").setProperty(InputHold::kQuits, true);  // exiting never waits for an animation
   onChange("Text2", [this] { Text2_Change(); });
   Form_Load();
 }
