@@ -138,13 +138,20 @@ TEST(Input, ClicksDuringARunWaitBounded) {
     for (auto k : {Qt::Key_End, Qt::Key_5, Qt::Key_Escape}) QTest::keyClick(r.f.windowHandle(), k);
   });
   EXPECT_TRUE(r.f.text("Text8").text().endsWith('5'));
+  r.f.setFullScreen(true);  // where Esc is also the window's shortcut
+  r.during([&] {
+    r.press("terceira");
+    QTest::keyClick(r.f.windowHandle(), Qt::Key_Escape);
+  });
+  EXPECT_TRUE(r.f.isFullScreen());
+  r.f.setFullScreen(false);
   const auto frames = fv::testing::pacer().frames();
   r.during([&] {
     r.press("inter");
     QCloseEvent close;  // the window sends it on as the window system's
     QCoreApplication::sendEvent(r.f.windowHandle(), &close);
   });
-  EXPECT_EQ(r.count, (std::map<std::string, int>{{"Fundamental", 3}, {"inter", 1}, {"terceira", 1}}));
+  EXPECT_EQ(r.count, (std::map<std::string, int>{{"Fundamental", 4}, {"inter", 1}, {"terceira", 1}}));
   EXPECT_LT(fv::testing::pacer().frames() - frames, 100) << "the run was not finished at once";
 }
 

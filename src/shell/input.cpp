@@ -110,6 +110,13 @@ bool InputHold::eventFilter(QObject* watched, QEvent* e) {
   const QEvent::Type type = e->type();
   // The window system's own events only; what the program sends, and what
   // is delivered from here, passes.
+  // In full screen Esc is also a window shortcut; while input is held the key
+  // press must reach the hold instead, which drops what waits as well.
+  if (type == QEvent::ShortcutOverride && static_cast<QKeyEvent*>(e)->key() == Qt::Key_Escape && holding() &&
+      watched->isWidgetType() && qobject_cast<Form*>(static_cast<QWidget*>(watched)->window())) {
+    e->accept();
+    return true;
+  }
   if (!isInput(type) || !e->spontaneous() || !watched->isWidgetType()) return false;
   auto* w = static_cast<QWidget*>(watched);
   // Only the program's windows wait for a handler; the help and message
