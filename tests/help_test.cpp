@@ -142,7 +142,9 @@ const std::map<QString, std::vector<Step>>& workedExamples() {
       {"simula1",
        {press("fase01"), shows("Text10", "28,5714285714286", "s1-d"), shows("Text12", "2,695", "s1-u"),
         shows("Text4", "1", "s1-post"), press("Command2"), press("Command3"), shows("Text12", "0,539", "s1-u3"),
-        shows("Text4", "5,39", "s1-post3"), typeIn("Text6", "20"), press("fase01"), shows("Text12", "5,39", "s1-u20")}},
+        shows("Text4", "5,39", "s1-post3"), bar("HScroll3", "0"), press("Command3"),
+        shows("Text12", "0,2695", "s1-u30"), typeIn("Text6", "20"), press("fase01"),
+        shows("Text12", "5,39", "s1-u20")}},
       {"simula2",
        {press("Command1"), shows("Text10", "37,61", "s2-d"), shows("Text12", "6220,596", "s2-pa"), press("Command2"),
         shows("Text12", "6220,596", "s2-pf"),                                      //
