@@ -152,7 +152,12 @@ const std::map<QString, std::vector<Step>>& workedExamples() {
         press("Command2"), shows("Text12", "519,864", "s2-af"),                    //
         pick("Option3"), press("Command1"), shows("Text12", "2157,303", "s2-la"),  //
         press("Command2"), shows("Text12", "148,85", "s2-lf"),                     //
-        pick("Option1"), typeIn("Text4", "20"), press("Command1"), shows("Text12", "3110,298", "s2-p20")}},
+        pick("Option1"), typeIn("Text4", "20"), press("Command1"), shows("Text12", "3110,298", "s2-p20"),
+        // Cable 1 high in a tall open trough: metal induces more than plastic.
+        typeIn("Text4", "40"), bar("VScroll1", "100"), bar("VScroll3", "90"), press("Command1"),  //
+        shows("Text12", "2919,073", "s2-h90p"), pick("Option2"), press("Command1"),               //
+        shows("Text12", "3666,94", "s2-h90a"), pick("Option3"), press("Command1"),
+        shows("Text12", "2937,172", "s2-h90l")}},
   };
   return table;
 }
