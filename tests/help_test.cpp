@@ -142,7 +142,9 @@ const std::map<QString, std::vector<Step>>& workedExamples() {
       {"simula1",
        {press("fase01"), shows("Text10", "28,5714285714286", "s1-d"), shows("Text12", "2,695", "s1-u"),
         shows("Text4", "1", "s1-post"), press("Command2"), press("Command3"), shows("Text12", "0,539", "s1-u3"),
-        shows("Text4", "5,39", "s1-post3"), typeIn("Text6", "20"), press("fase01"), shows("Text12", "5,39", "s1-u20")}},
+        shows("Text4", "5,39", "s1-post3"), bar("HScroll3", "0"), press("Command3"),
+        shows("Text12", "0,2695", "s1-u30"), typeIn("Text6", "20"), press("fase01"),
+        shows("Text12", "5,39", "s1-u20")}},
       {"simula2",
        {press("Command1"), shows("Text10", "37,61", "s2-d"), shows("Text12", "6220,596", "s2-pa"), press("Command2"),
         shows("Text12", "6220,596", "s2-pf"),                                      //
@@ -150,7 +152,12 @@ const std::map<QString, std::vector<Step>>& workedExamples() {
         press("Command2"), shows("Text12", "519,864", "s2-af"),                    //
         pick("Option3"), press("Command1"), shows("Text12", "2157,303", "s2-la"),  //
         press("Command2"), shows("Text12", "148,85", "s2-lf"),                     //
-        pick("Option1"), typeIn("Text4", "20"), press("Command1"), shows("Text12", "3110,298", "s2-p20")}},
+        pick("Option1"), typeIn("Text4", "20"), press("Command1"), shows("Text12", "3110,298", "s2-p20"),
+        // Cable 1 high in a tall open trough: metal induces more than plastic.
+        typeIn("Text4", "40"), bar("VScroll1", "100"), bar("VScroll3", "90"), press("Command1"),  //
+        shows("Text12", "2919,073", "s2-h90p"), pick("Option2"), press("Command1"),               //
+        shows("Text12", "3666,94", "s2-h90a"), pick("Option3"), press("Command1"),
+        shows("Text12", "2937,172", "s2-h90l")}},
   };
   return table;
 }
