@@ -2,13 +2,22 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QFile>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QImageWriter>
 #include <QMenu>
 #include <QPainter>
 #include <QRegularExpression>
+#include <QSaveFile>
+#include <QStandardPaths>
+#include <cerrno>
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 
 #include "shell/app.hpp"
+#include "shell/controls.hpp"
 #include "shell/form.hpp"
 #include "shell/help.hpp"
 #include "shell/surface.hpp"
@@ -18,28 +27,51 @@ namespace fv {
 namespace {
 
 constexpr double kTwipsPerPixel = 15.0;
+// A text this close to a side of a surface (logical pixels at zoom 1), and
+// no longer than that side, labels it: a scale under a plot, marks beside it.
+constexpr double kBeside = 8;
 
-QString hex(Color c) { return toQColor(c).name(QColor::HexRgb); }
+bool isText(const QWidget* w) { return qobject_cast<const TextField*>(w) || qobject_cast<const Label*>(w); }
 
-QString num(double v) { return QString::number(v, 'g', 7); }
+// A text drawn on the window's own colour reads as part of the lettering
+// around a figure (a coloured box beside it, a banner, is a thing apart).
+bool onWindow(const QWidget* w, const QWidget* window) {
+  const QColor ground = window->palette().color(QPalette::Window);
+  if (auto* t = qobject_cast<const TextField*>(w)) return toQColor(t->backColor()) == ground;
+  return !w->autoFillBackground() || w->palette().color(QPalette::Window) == ground;
+}
 
-QString escaped(QString t) { return t.toHtmlEscaped(); }
+bool beside(const QRect& s, const QRect& w, int m) {
+  const auto near = [m](int gap) { return gap >= 0 && gap <= m; };
+  const bool alongX = w.left() >= s.left() && w.right() <= s.right();
+  const bool alongY = w.top() >= s.top() && w.bottom() <= s.bottom();
+  return (alongX && (near(w.top() - s.bottom() - 1) || near(s.top() - w.bottom() - 1))) ||
+         (alongY && (near(w.left() - s.right() - 1) || near(s.left() - w.right() - 1)));
+}
 
-}  // namespace
+// Paints a widget as it is seen, `k` picture pixels to one of its pixels;
+// texts stay sharp at any scale since the painter scales them.
+void paintWidget(QPainter& p, QWidget* w, QPointF at, double k) {
+  p.save();
+  p.translate(at);
+  p.scale(k, k);
+  w->render(&p, QPoint(), QRegion(), QWidget::DrawWindowBackground | QWidget::DrawChildren);
+  p.restore();
+}
 
-QImage surfacePicture(const Surface& s, double scale) {
-  const QSizeF logical(s.width() / s.zoom(), s.height() / s.zoom());
-  QImage img((logical * scale).toSize().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
-  img.fill(toQColor(s.backColor()));
-  QPainter p(&img);
-  const double k = scale / kTwipsPerPixel;  // device pixels per twip
+void drawOps(QPainter& p, const Surface& s, double scale) {
+  const double k = scale / kTwipsPerPixel;  // picture pixels per twip
   QPen pen;
   pen.setWidthF(scale);
   pen.setCapStyle(Qt::FlatCap);
   const QFont font = makeFont(s.fontSpec(), scale);
-  const QFontMetricsF fm(font);
+  const double ascent = QFontMetricsF(font).ascent();
   p.setFont(font);
-  for (const SurfaceOp& op : s.ops()) {
+  // Read in order straight from the list: a drawing of millions of points
+  // is never held decoded.
+  DisplayList::Reader r(s.list());
+  SurfaceOp op;
+  while (r.next(op)) {
     pen.setColor(toQColor(op.color));
     switch (op.kind) {
       case SurfaceOp::Line:
@@ -56,49 +88,98 @@ QImage surfacePicture(const Surface& s, double scale) {
         break;
       case SurfaceOp::Text:
         p.setPen(toQColor(op.color));
-        p.drawText(QPointF(op.x1 * k, op.y1 * k + fm.ascent()), s.opText(op));
+        p.drawText(QPointF(op.x1 * k, op.y1 * k + ascent), s.opText(op));
         break;
     }
   }
-  return img;
 }
 
-QByteArray surfaceSvg(const Surface& s) {
-  const double w = s.width() / s.zoom(), h = s.height() / s.zoom();
-  const double k = 1 / kTwipsPerPixel;
-  const FontSpec& f = s.fontSpec();
-  const QFont font = makeFont(f, 1.0);
-  const double ascent = QFontMetricsF(font).ascent();
-  QString out;
-  out += QStringLiteral(
-             "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-             "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"%1\" height=\"%2\" viewBox=\"0 0 %1 %2\">\n"
-             "<rect class=\"background\" x=\"0\" y=\"0\" width=\"%1\" height=\"%2\" fill=\"%3\"/>\n")
-             .arg(num(w), num(h), hex(s.backColor()));
-  for (const SurfaceOp& op : s.ops()) {
-    switch (op.kind) {
-      case SurfaceOp::Line:
-        out += QStringLiteral("<line x1=\"%1\" y1=\"%2\" x2=\"%3\" y2=\"%4\" stroke=\"%5\" stroke-width=\"1\"/>\n")
-                   .arg(num(op.x1 * k), num(op.y1 * k), num(op.x2 * k), num(op.y2 * k), hex(op.color));
-        break;
-      case SurfaceOp::Point:
-        out += QStringLiteral("<rect x=\"%1\" y=\"%2\" width=\"1\" height=\"1\" fill=\"%3\"/>\n")
-                   .arg(num(std::floor(op.x1 * k)), num(std::floor(op.y1 * k)), hex(op.color));
-        break;
-      case SurfaceOp::Circle:
-        out += QStringLiteral("<circle cx=\"%1\" cy=\"%2\" r=\"%3\" fill=\"none\" stroke=\"%4\" stroke-width=\"1\"/>\n")
-                   .arg(num(op.x1 * k), num(op.y1 * k), num(op.x2 * k), hex(op.color));
-        break;
-      case SurfaceOp::Text:
-        out += QStringLiteral("<text x=\"%1\" y=\"%2\" font-family=\"%3\" font-size=\"%4px\"%5 fill=\"%6\">%7</text>\n")
-                   .arg(num(op.x1 * k), num(op.y1 * k + ascent), escaped(font.family()), num(font.pixelSize()),
-                        f.bold ? QStringLiteral(" font-weight=\"bold\"") : QString(), hex(op.color),
-                        escaped(s.opText(op)));
-        break;
+QString reason(const Form& window, const SaveResult& r) {
+  switch (r.error) {
+    case ENOSPC:
+    case EDQUOT:
+      return window.tx(QStringLiteral("picture.noSpace"));
+    case EFBIG:
+      return window.tx(QStringLiteral("picture.tooBig"));
+    case EACCES:
+    case EPERM:
+    case EROFS:
+      return window.tx(QStringLiteral("picture.denied"));
+    case ENOENT:
+    case ENOTDIR:
+      return window.tx(QStringLiteral("picture.noFolder"));
+    default:
+      return window.tx(QStringLiteral("picture.failed")).arg(r.detail);
+  }
+}
+
+// Where the save dialog opens: the folder last saved into in this run, else
+// the user's pictures, else the home folder.
+QString startFolder(const App& app) {
+  const QString last = app.property("pictureFolder").toString();
+  if (!last.isEmpty() && QDir(last).exists()) return last;
+  const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+  if (!pictures.isEmpty() && QDir(pictures).exists()) return pictures;
+  return QDir::homePath();
+}
+
+}  // namespace
+
+PictureFrame pictureFrame(const Surface& s) {
+  PictureFrame f;
+  f.zoom = s.zoom();
+  f.surface = f.rect = s.geometry();
+  auto take = [&f](QWidget* w, QPoint at) {
+    // A field shows what the program last wrote into it from the next
+    // turn of the event loop on: the picture shows it already.
+    QCoreApplication::sendPostedEvents(w);
+    f.texts.push_back(w);
+    f.at.push_back(at);
+  };
+  // The surface's own fields first, then the window's texts above it or beside it.
+  for (QObject* o : s.children()) {
+    auto* w = qobject_cast<QWidget*>(o);
+    if (w && isText(w) && w->isVisibleTo(&s) && w->geometry().intersects(s.rect()))
+      take(w, f.surface.topLeft() + w->pos());
+  }
+  QWidget* parent = s.parentWidget();
+  if (!parent) return f;
+  const int m = int(std::lround(kBeside * f.zoom));
+  bool above = false;  // later siblings are stacked above the surface
+  for (QObject* o : parent->children()) {
+    if (o == &s) above = true;
+    auto* w = qobject_cast<QWidget*>(o);
+    if (!w || !isText(w) || !w->isVisibleTo(parent)) continue;
+    const QRect g = w->geometry();
+    if ((above && g.intersects(f.surface)) || (beside(f.surface, g, m) && onWindow(w, parent))) {
+      take(w, g.topLeft());
+      f.rect |= g;
     }
   }
-  out += QStringLiteral("</svg>\n");
-  return out.toUtf8();
+  return f;
+}
+
+QImage surfacePicture(const Surface& s, double scale) {
+  const PictureFrame f = pictureFrame(s);
+  const double k = scale / f.zoom;  // picture pixels per pixel of the window
+  QImage img((QSizeF(f.rect.size()) * k).toSize().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+  const QWidget* parent = s.parentWidget();
+  img.fill(parent ? parent->palette().color(QPalette::Window) : toQColor(s.backColor()));
+  QPainter p(&img);
+  const QPointF origin = QPointF(f.surface.topLeft() - f.rect.topLeft()) * k;
+  p.save();
+  p.translate(origin);
+  p.setClipRect(QRectF(QPointF(0, 0), QSizeF(f.surface.size()) * k));
+  p.fillRect(QRectF(QPointF(0, 0), QSizeF(f.surface.size()) * k), toQColor(s.backColor()));
+  drawOps(p, s, scale);
+  p.restore();
+  for (std::size_t i = 0; i < f.texts.size(); ++i) {
+    p.save();
+    if (f.texts[i]->parentWidget() == &s) p.setClipRect(QRectF(origin, QSizeF(f.surface.size()) * k));
+    paintWidget(p, f.texts[i], QPointF(f.at[i] - f.rect.topLeft()) * k, k);
+    p.restore();
+  }
+  return img;
 }
 
 QString pictureFileName(const QString& window, const QString& surface, const QDate& date) {
@@ -109,35 +190,76 @@ QString pictureFileName(const QString& window, const QString& surface, const QDa
   return name + QStringLiteral(".png");
 }
 
-bool savePicture(const Surface& s, const QString& path) {
-  if (path.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive)) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(surfaceSvg(s)) >= 0 && file.flush();
+PictureFile pictureFile(const QString& name) {
+  const QByteArray suffix = QFileInfo(name).suffix().toLower().toLatin1();
+  if (suffix == "svg") return {name, suffix};
+  if (!suffix.isEmpty() && QImageWriter::supportedImageFormats().contains(suffix)) return {name, suffix};
+  return {name + QStringLiteral(".png"), "png"};
+}
+
+SaveResult savePicture(const Surface& s, const QString& name) {
+  const PictureFile file = pictureFile(name);
+  SaveResult r;
+  r.path = file.path;
+  // The new picture goes to a file of its own, which replaces the old one
+  // only once it is complete.
+  QSaveFile out(file.path);
+  auto fail = [&r, &out](const QString& detail) {
+    r.ok = false;
+    r.error = errno;
+    r.detail = detail;
+    out.cancelWriting();
+    return r;
+  };
+  errno = 0;
+  if (!out.open(QIODevice::WriteOnly)) return fail(out.errorString());
+  if (file.format == "svg") {
+    if (!writeSvg(s, out)) return fail(out.errorString());
+  } else {
+    QImageWriter writer(&out, file.format);
+    if (file.format == "jpg" || file.format == "jpeg") writer.setQuality(90);
+    if (!writer.write(surfacePicture(s, 2.0)))
+      return fail(out.error() != QFileDevice::NoError ? out.errorString() : writer.errorString());
   }
-  return surfacePicture(s, 2.0).save(path, "PNG");
+  // What is still buffered is written here: commit() would not notice if
+  // that failed, and would put a truncated picture in place.
+  if (!out.flush() || out.error() != QFileDevice::NoError || !out.commit()) return fail(out.errorString());
+  return r;
 }
 
 QMenu* pictureMenu(Form& window, Surface& s) {
   auto* menu = new QMenu(&s);
   menu->setObjectName(QStringLiteral("pictureMenu"));
   menu->setAttribute(Qt::WA_DeleteOnClose);
-  menu->addAction(window.tx(QStringLiteral("picture.copy")), &s,
-                  [&s] { QApplication::clipboard()->setImage(surfacePicture(s, 2.0)); });
+  menu->addAction(window.tx(QStringLiteral("picture.copy")), &s, [&s] {
+    QApplication::clipboard()->setImage(surfacePicture(s, 2.0));
+#ifdef __GLIBC__
+    malloc_trim(0);  // what painting the picture took goes back to the system
+#endif
+  });
   menu->addAction(window.tx(QStringLiteral("picture.save")), &s, [&window, &s] {
     auto* dialog = new QFileDialog(&window, window.tx(QStringLiteral("picture.saveTitle")));
     dialog->setObjectName(QStringLiteral("pictureDialog"));
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setAcceptMode(QFileDialog::AcceptSave);
-    dialog->setNameFilters({QStringLiteral("PNG (*.png)"), QStringLiteral("SVG (*.svg)")});
+    dialog->setNameFilters({QStringLiteral("PNG (*.png)"), QStringLiteral("SVG (*.svg)"),
+                            QStringLiteral("JPEG (*.jpg *.jpeg)"), QStringLiteral("BMP (*.bmp)")});
+    dialog->setDirectory(startFolder(window.app()));
     dialog->selectFile(pictureFileName(window.objectName(), s.objectName(), QDate::currentDate()));
+    // A name typed without a suffix takes the chosen filter's.
     QObject::connect(dialog, &QFileDialog::filterSelected, dialog, [dialog](const QString& filter) {
-      dialog->setDefaultSuffix(filter.startsWith(QLatin1String("SVG")) ? QStringLiteral("svg") : QStringLiteral("png"));
+      dialog->setDefaultSuffix(filter.section(QStringLiteral("*."), 1).section(QLatin1Char(' '), 0, 0).remove(')'));
     });
     dialog->setDefaultSuffix(QStringLiteral("png"));
     QPointer<Surface> surface(&s);
     QObject::connect(dialog, &QFileDialog::fileSelected, &window, [&window, surface](const QString& path) {
-      if (surface && !savePicture(*surface, path))
-        window.showMessage(window.tx(QStringLiteral("picture.notSaved")).arg(path));
+      if (!surface) return;
+      window.app().setProperty("pictureFolder", QFileInfo(path).absolutePath());
+      const SaveResult r = savePicture(*surface, path);
+#ifdef __GLIBC__
+      malloc_trim(0);
+#endif
+      if (!r.ok) window.showMessage(window.tx(QStringLiteral("picture.notSaved")).arg(r.path, reason(window, r)));
     });
     dialog->open();
   });

@@ -68,6 +68,9 @@ class Surface : public QWidget {
   const std::vector<SurfaceOp>& ops() const;
   std::size_t opCount() const { return list_.size(); }
   QString opText(const SurfaceOp& op) const;
+  // The display list itself, for readers that go through it once in order
+  // without holding it decoded (pictures of a long drawing).
+  const DisplayList& list() const { return list_; }
   std::int64_t clsCount() const { return clsCount_; }
   // The drawing as it stands, rendered at the current scale (tests, screenshots).
   QImage image();
