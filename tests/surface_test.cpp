@@ -434,6 +434,14 @@ TEST(SurfaceDifferential, FoldingKeepsEveryPointOnTheScreen) {
   EXPECT_EQ(difference(onScreen(s), fresh(s, all)), "");
 }
 
+// Without a home, the list's file goes to the temporary folder, not to /.cache.
+TEST(SurfaceListFile, WithoutAHomeGoesToTheTemporaryFolder) {
+  const QByteArray home = qgetenv("HOME");
+  qunsetenv("HOME");
+  EXPECT_EQ(Surface::listFileDirectory(), QFile::encodeName(QDir::tempPath()).toStdString());
+  qputenv("HOME", home);
+}
+
 // An idle cache is packed to a fraction of its size, every pixel kept: the
 // screen goes on from it as drawing resumes, after a cls, and after a zoom.
 TEST(SurfacePacking, AnIdleCachePacksSmallAndDrawingGoesOnFromIt) {

@@ -188,21 +188,19 @@ class Raster {
 
 }  // namespace
 
-// Where long drawings keep the older part of their lists: the user's cache
-// directory (on disk, so that it holds no memory), else the temporary one.
-static std::string spillDirectory() {
-  static const std::string dir = [] {
-    QString d = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
-    if (d.isEmpty()) d = QDir::tempPath();
-    return QFile::encodeName(d).toStdString();
-  }();
-  return dir;
+std::string Surface::listFileDirectory() {
+  // Without a home, Qt's cache directory would be /.cache: no home-derived folder then.
+  QString d;
+  if (!qEnvironmentVariableIsEmpty("HOME")) d = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
+  if (d.isEmpty()) d = QDir::tempPath();
+  return QFile::encodeName(d).toStdString();
 }
 
 Surface::Surface(QWidget* parent) : QWidget(parent) {
   setAttribute(Qt::WA_OpaquePaintEvent);
   setFocusPolicy(Qt::NoFocus);
-  list_.setSpill(spillDirectory(), kListResident);
+  static const std::string spillDirectory = listFileDirectory();
+  list_.setSpill(spillDirectory, kListResident);
 }
 
 double Surface::deviceScale() const { return zoom_ / 15.0 * devicePixelRatioF(); }

@@ -12,6 +12,7 @@
 #include <QWidget>
 #include <cstdint>
 #include <functional>
+#include <string>
 #include <vector>
 
 #include "shell/displaylist.hpp"
@@ -86,6 +87,9 @@ class Surface : public QWidget {
   // Of a longer list only the newest 64 KiB stay in memory; the rest waits in
   // a file until a zoom renders it anew.
   static constexpr std::size_t kListResident = 64u << 10;
+  // Where that file goes: the user's cache directory, or the temporary one
+  // (also when HOME is unset).
+  static std::string listFileDirectory();
   // A cache nothing has painted into or shown for this long is packed, and
   // unpacked when it is needed again.
   static constexpr int kPackDelayMs = 300;
