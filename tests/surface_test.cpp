@@ -444,10 +444,12 @@ TEST(SurfaceDifferential, FoldingKeepsEveryPointOnTheScreen) {
 
 // Without a home, the list's file goes to the temporary folder, not to /.cache.
 TEST(SurfaceListFile, WithoutAHomeGoesToTheTemporaryFolder) {
-  const QByteArray home = qgetenv("HOME");
+  const QByteArray home = qgetenv("HOME"), cache = qgetenv("XDG_CACHE_HOME");
   qunsetenv("HOME");
+  qunsetenv("XDG_CACHE_HOME");
   EXPECT_EQ(Surface::listFileDirectory(), QFile::encodeName(QDir::tempPath()).toStdString());
   qputenv("HOME", home);
+  qputenv("XDG_CACHE_HOME", cache);
 }
 
 // An idle cache is packed to a fraction of its size, every pixel kept: the

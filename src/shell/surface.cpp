@@ -189,9 +189,12 @@ class Raster {
 }  // namespace
 
 std::string Surface::listFileDirectory() {
-  // Without a home, Qt's cache directory would be /.cache: no home-derived folder then.
+  // Without a home, Qt's cache directory would be /.cache: no home-derived
+  // folder then, unless the cache folder is given (Qt takes only an absolute one).
+  const bool homeless =
+      qEnvironmentVariableIsEmpty("HOME") && !qEnvironmentVariable("XDG_CACHE_HOME").startsWith(QLatin1Char('/'));
   QString d;
-  if (!qEnvironmentVariableIsEmpty("HOME")) d = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
+  if (!homeless) d = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
   if (d.isEmpty()) d = QDir::tempPath();
   return QFile::encodeName(d).toStdString();
 }

@@ -88,7 +88,7 @@ class Surface : public QWidget {
   // a file until a zoom renders it anew.
   static constexpr std::size_t kListResident = 64u << 10;
   // Where that file goes: the user's cache directory, or the temporary one
-  // (also when HOME is unset).
+  // (also when HOME is unset and no cache directory is given).
   static std::string listFileDirectory();
   // A cache nothing has painted into or shown for this long is packed, and
   // unpacked when it is needed again.
