@@ -413,25 +413,43 @@ TEST(SurfaceDifferential, IncrementalPaintingEqualsAFreshRendering) {
 }
 
 // A list that outgrows its limit is folded into a raster: nothing it held is
-// lost from the screen.
+// lost from the screen, also when it was folded while the surface was tiny.
 TEST(SurfaceDifferential, FoldingKeepsEveryPointOnTheScreen) {
   Surface s;
   s.setListLimit(128 * 1024);
   s.resize(200, 150);
   s.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&s));
-  // Three dense curves across the surface, shown a few hundred points at a time.
+  // Three dense curves across the surface, shown a few hundred points at a
+  // time; then more while the surface has no area, and while it is one pixel.
   std::vector<Step> all;
-  for (int i = 0; i < 300000; ++i) {
-    const double x = i / 100.0, y = 1125 + 900 * std::sin(i * 0.003 * (i % 3 + 1));
-    all.push_back({Step::Point, x, y, 0, 0, RGB(255 * (i % 3 == 0), 160 * (i % 3 == 1), 255 * (i % 3 == 2))});
-    apply(s, all.back());
-    if (i % 500 == 0) QCoreApplication::processEvents();
+  for (const QSize size : {QSize(200, 150), QSize(0, 0), QSize(1, 1)}) {
+    s.resize(size);
+    s.setZoom(size.width() / 200.0);
+    for (int i = int(all.size()), end = i + (i ? 100000 : 300000); i < end; ++i) {
+      const double x = i % 300000 / 100.0, y = 1125 + 900 * std::sin(i * 0.003 * (i % 3 + 1));
+      all.push_back({Step::Point, x, y, 0, 0, RGB(255 * (i % 3 == 0), 160 * (i % 3 == 1), 255 * (i % 3 == 2))});
+      apply(s, all.back());
+      if (i % 500 == 0) QCoreApplication::processEvents();
+    }
+    QCoreApplication::processEvents();
   }
+  s.resize(200, 150);
+  s.setZoom(1);
   QCoreApplication::processEvents();
   QCoreApplication::processEvents();
   EXPECT_LT(s.opCount(), all.size());  // it was folded
   EXPECT_EQ(difference(onScreen(s), fresh(s, all)), "");
+}
+
+// Without a home, the list's file goes to the temporary folder, not to /.cache.
+TEST(SurfaceListFile, WithoutAHomeGoesToTheTemporaryFolder) {
+  const QByteArray home = qgetenv("HOME"), cache = qgetenv("XDG_CACHE_HOME");
+  qunsetenv("HOME");
+  qunsetenv("XDG_CACHE_HOME");
+  EXPECT_EQ(Surface::listFileDirectory(), QFile::encodeName(QDir::tempPath()).toStdString());
+  qputenv("HOME", home);
+  qputenv("XDG_CACHE_HOME", cache);
 }
 
 // An idle cache is packed to a fraction of its size, every pixel kept: the

@@ -188,24 +188,23 @@ class Raster {
 
 }  // namespace
 
-// Where long drawings keep the older part of their lists: the user's cache
-// directory (on disk, so that it holds no memory), else the temporary one.
-static std::string spillDirectory() {
-  static const std::string dir = [] {
-    QString d = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
-    if (d.isEmpty()) d = QDir::tempPath();
-    return QFile::encodeName(d).toStdString();
-  }();
-  return dir;
+std::string Surface::listFileDirectory() {
+  // Without a home, Qt's cache directory would be /.cache: no home-derived
+  // folder then, unless the cache folder is given (Qt takes only an absolute one).
+  const bool homeless =
+      qEnvironmentVariableIsEmpty("HOME") && !qEnvironmentVariable("XDG_CACHE_HOME").startsWith(QLatin1Char('/'));
+  QString d;
+  if (!homeless) d = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
+  if (d.isEmpty()) d = QDir::tempPath();
+  return QFile::encodeName(d).toStdString();
 }
 
 Surface::Surface(QWidget* parent) : QWidget(parent) {
   setAttribute(Qt::WA_OpaquePaintEvent);
   setFocusPolicy(Qt::NoFocus);
-  list_.setSpill(spillDirectory(), kListResident);
+  static const std::string spillDirectory = listFileDirectory();
+  list_.setSpill(spillDirectory, kListResident);
 }
-
-double Surface::deviceScale() const { return zoom_ / 15.0 * devicePixelRatioF(); }
 
 bool Surface::cacheStale() const {
   const QSize dev = size() * devicePixelRatioF();
@@ -279,7 +278,22 @@ void Surface::fold() {
     renderAll();
   else
     renderPending();
-  base_ = cache_;
+  // The base keeps the drawing at the largest size it has been rendered at,
+  // so that a fold while the window is tiny, or has no area, loses no point
+  // once it is large again. A surface never rendered with an area has no
+  // size to fold at, so its list goes on.
+  if (largest_.size.isEmpty()) return;
+  if (!cache_.isNull() && cache_.size() == largest_.size && cache_.devicePixelRatio() == largest_.dpr &&
+      zoom_ == largest_.zoom) {
+    base_ = cache_;
+  } else {
+    QImage base(largest_.size, QImage::Format_RGB32);
+    base.setDevicePixelRatio(largest_.dpr);
+    drawBase(base);
+    DisplayList::Reader all(list_);
+    paintOps(base, all, largest_.zoom);
+    base_ = std::move(base);
+  }
   list_.clear();
   pending_ = DisplayList::Reader(list_);
   std::vector<QString>().swap(texts_);
@@ -446,42 +460,52 @@ void Surface::renderAll() {
   cache_ = QImage();  // before the new one is made
   cache_ = QImage(dev, QImage::Format_RGB32);
   cache_.setDevicePixelRatio(devicePixelRatioF());
-  cache_.fill(argb(back_));
-  if (!base_.isNull()) {
-    QPainter p(&cache_);
-    if (base_.size() == cache_.size()) {
-      p.drawImage(0, 0, base_);
-    } else {
-      p.setRenderHint(QPainter::SmoothPixmapTransform);
-      p.drawImage(QRectF(QPointF(0, 0), QSizeF(size())), base_);
-    }
-  }
+  if (qint64(dev.width()) * dev.height() >= qint64(largest_.size.width()) * largest_.size.height())
+    largest_ = {dev, devicePixelRatioF(), zoom_};
+  drawBase(cache_);
   renderPending();
   dirty_ = cache_.rect();
+}
+
+void Surface::drawBase(QImage& img) const {
+  img.fill(argb(back_));
+  if (base_.isNull()) return;
+  QPainter p(&img);
+  if (base_.size() == img.size()) {
+    p.drawImage(0, 0, base_);
+  } else {
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    p.drawImage(QRectF(QPointF(0, 0), img.deviceIndependentSize()), base_);
+  }
 }
 
 void Surface::renderPending() {
   unpack();
   if (cache_.isNull()) return;
   packTimer_.start(kPackDelayMs, this);
-  const double s = deviceScale();
+  dirty_ |= paintOps(cache_, pending_, zoom_);
+}
+
+QRect Surface::paintOps(QImage& img, DisplayList::Reader& ops, double zoom) const {
+  const double dpr = img.devicePixelRatio(), s = zoom / 15.0 * dpr;
   std::optional<Raster> raster;
+  QRect touched;
   SurfaceOp op;
-  while (pending_.next(op)) {
+  while (ops.next(op)) {
     if (op.kind == SurfaceOp::Text) {
-      QPainter p(&cache_);
-      p.setFont(makeFont(fontSpec_, zoom_));
+      QPainter p(&img);
+      p.setFont(makeFont(fontSpec_, zoom));
       p.setPen(toQColor(op.color));
-      const double dpr = cache_.devicePixelRatio();
       QFontMetricsF fm(p.font());
       p.drawText(QPointF(op.x1 * s / dpr, op.y1 * s / dpr + fm.ascent()), opText(op));
-      dirty_ = cache_.rect();
+      touched = img.rect();
       continue;
     }
-    if (!raster) raster.emplace(cache_, s);
+    if (!raster) raster.emplace(img, s);
     raster->draw(op);
   }
-  if (raster) dirty_ |= raster->touched();
+  if (raster) touched |= raster->touched();
+  return touched;
 }
 
 void Surface::paintEvent(QPaintEvent* e) {

@@ -12,6 +12,7 @@
 #include <QWidget>
 #include <cstdint>
 #include <functional>
+#include <string>
 #include <vector>
 
 #include "shell/displaylist.hpp"
@@ -89,6 +90,9 @@ class Surface : public QWidget {
   // Of a longer list only the newest 64 KiB stay in memory; the rest waits in
   // a file until a zoom renders it anew.
   static constexpr std::size_t kListResident = 64u << 10;
+  // Where that file goes: the user's cache directory, or the temporary one
+  // (also when HOME is unset and no cache directory is given).
+  static std::string listFileDirectory();
   // A cache nothing has painted into or shown for this long is packed, and
   // unpacked when it is needed again.
   static constexpr int kPackDelayMs = 300;
@@ -115,6 +119,10 @@ class Surface : public QWidget {
   void fold();
   // Paints the operations not yet in the cache; what they touch is added to dirty_.
   void renderPending();
+  // Paints what `ops` has left into `img` at `zoom`, and says what it touched.
+  QRect paintOps(QImage& img, DisplayList::Reader& ops, double zoom) const;
+  // Fills `img` with the background and the base, scaled to it.
+  void drawBase(QImage& img) const;
   bool cacheStale() const;
   void unpack();
   void dropCache();
@@ -124,7 +132,6 @@ class Surface : public QWidget {
   static std::vector<QPointer<Surface>>& waiting();
   void renderAll();
   static constexpr QEvent::Type kFlushEvent = QEvent::Type(QEvent::User + 71);
-  double deviceScale() const;  // device pixels per twip
 
   DisplayList list_;
   DisplayList::Reader pending_{list_};  // the first operation not yet in the cache
@@ -146,6 +153,11 @@ class Surface : public QWidget {
   double zoom_ = 1.0;
   std::int64_t clsCount_ = 0;
   std::size_t listLimit_ = kListLimit;
+  // The largest raster the drawing has been rendered at: a fold keeps the base at this size.
+  struct Geometry {
+    QSize size;
+    double dpr = 1, zoom = 1;
+  } largest_;
 };
 
 }  // namespace fv
