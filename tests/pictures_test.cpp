@@ -170,5 +170,26 @@ TEST(Pictures, ALongDrawingIsWrittenInPiecesWithItsRunsOfPointsMerged) {
   EXPECT_LT(out.all.count(QByteArray("fill=\"") + toQColor(pal::green).name().toLatin1()), 50 * 13);
 }
 
+// The older part of a drawing that outgrew its list is in the picture too.
+TEST(Pictures, AFoldedDrawingIsWhole) {
+  Surface s;
+  s.setListLimit(64 * 1024);
+  s.resize(200, 150);
+  s.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&s));
+  for (int y = 0; y < 2250; y += 15) s.pset(150, y, pal::red);
+  for (int i = 0; i < 200000; ++i) {
+    s.pset(600 + i % 2400, 15 * ((i * 7919) % 150), pal::green);
+    if (i % 1000 == 0) QCoreApplication::processEvents();
+  }
+  ASSERT_FALSE(s.base().isNull());
+  const QColor c = surfacePicture(s, 2.0).pixelColor(21, 100);  // scaled smoothly from the base
+  EXPECT_TRUE(c.red() == 255 && c.green() < 128) << c.name().toStdString();
+  QBuffer svg;
+  svg.open(QIODevice::WriteOnly);
+  ASSERT_TRUE(writeSvg(s, svg));
+  EXPECT_TRUE(svg.data().contains("<image x=\"0\" y=\"0\" width=\"200\" height=\"150\""));
+}
+
 }  // namespace
 }  // namespace fv

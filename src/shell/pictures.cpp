@@ -171,6 +171,10 @@ QImage surfacePicture(const Surface& s, double scale) {
   p.translate(origin);
   p.setClipRect(QRectF(QPointF(0, 0), QSizeF(f.surface.size()) * k));
   p.fillRect(QRectF(QPointF(0, 0), QSizeF(f.surface.size()) * k), toQColor(s.backColor()));
+  if (!s.base().isNull()) {  // the older part of a very long drawing
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    p.drawImage(QRectF(QPointF(0, 0), QSizeF(f.surface.size()) * k), s.base());
+  }
   drawOps(p, s, scale);
   p.restore();
   for (std::size_t i = 0; i < f.texts.size(); ++i) {

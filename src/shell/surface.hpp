@@ -72,6 +72,8 @@ class Surface : public QWidget {
   // The display list itself, for readers that go through it once in order
   // without holding it decoded (pictures of a long drawing).
   const DisplayList& list() const { return list_; }
+  // What was folded out of the list, covering the whole surface (null when nothing was).
+  const QImage& base() const { return base_; }
   std::int64_t clsCount() const { return clsCount_; }
   // The drawing as it stands, rendered at the current scale (tests, screenshots).
   QImage image();

@@ -1,5 +1,6 @@
 // The SVG picture of a surface, written to its file as it is made: a drawing
 // of millions of points never stands whole in memory.
+#include <QBuffer>
 #include <QFontMetricsF>
 #include <QIODevice>
 #include <QPaintEngine>
@@ -216,6 +217,13 @@ bool writeSvg(const Surface& s, QIODevice& device) {
     << "\"/></clipPath></defs>\n<g transform=\"translate(" << origin.x() << " " << origin.y()
     << ")\" clip-path=\"url(#surface)\">\n<rect x=\"0\" y=\"0\" width=\"" << sw << "\" height=\"" << sh << "\" fill=\""
     << hex(toQColor(s.backColor())) << "\"/>\n";
+  if (!s.base().isNull()) {  // the older part of a very long drawing, as the screen shows it
+    QByteArray png;
+    QBuffer buffer(&png);
+    s.base().save(&buffer, "PNG");
+    o << "<image x=\"0\" y=\"0\" width=\"" << sw << "\" height=\"" << sh
+      << "\" preserveAspectRatio=\"none\" href=\"data:image/png;base64," << png.toBase64() << "\"/>\n";
+  }
   const double k = 1 / kTwipsPerPixel;
   const QFont font = makeFont(s.fontSpec(), 1.0);
   const double ascent = QFontMetricsF(font).ascent();
