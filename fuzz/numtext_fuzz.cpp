@@ -9,7 +9,7 @@
 #include <cstring>
 #include <string>
 
-#include "shell/numtext.hpp"
+#include "core/numtext.hpp"
 
 using namespace fv::numtext;
 

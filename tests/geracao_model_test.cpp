@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "core/angles.hpp"
+#include "core/numtext.hpp"
 #include "geracao/model.hpp"
-#include "shell/angles.hpp"
-#include "shell/numtext.hpp"
 
 using namespace fv;
 using namespace fv::geracao;

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <limits>
 
-#include "shell/numtext.hpp"
+#include "core/numtext.hpp"
 
 using namespace fv::numtext;
 

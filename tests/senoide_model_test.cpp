@@ -6,8 +6,8 @@
 #include <functional>
 #include <optional>
 
+#include "core/angles.hpp"
 #include "senoide/model.hpp"
-#include "shell/angles.hpp"
 
 namespace fv::senoide {
 namespace {

@@ -2,7 +2,7 @@
 // its field rings.
 #include <gtest/gtest.h>
 
-#include "shell/numtext.hpp"
+#include "core/numtext.hpp"
 #include "simula1/model.hpp"
 
 namespace fv::simula1 {

@@ -1,10 +1,9 @@
 // Simulation 2's geometry and arithmetic, with the cables at different
-// heights and positions, and the window placing each cable by its own bars.
-#include <map>
+// heights and positions.
+#include <gtest/gtest.h>
 
-#include "shell/numtext.hpp"
+#include "core/numtext.hpp"
 #include "simula2/model.hpp"
-#include "support/testing.hpp"
 
 namespace fv::simula2 {
 namespace {
@@ -116,33 +115,6 @@ TEST(Simula2Model, RingsOfTheField) {
     traceField({9289.85, 4517}, c.amps, c.step, [&](double, double) { ++n; });
     EXPECT_EQ(n, c.points) << c.amps << " A, step " << c.step;
   }
-}
-
-// Each cable follows its own frame's bars: swapping them, or the height
-// bars alone, moves both cables and changes the read-outs.
-TEST(Simula2Window, EachCableFollowsItsOwnBars) {
-  testing::Program p(Edition::PT);
-  Form& f = p.open("simula2");
-  const Case& c = kCases[1];
-  f.scroll("HScroll7").setValue(c.across1);
-  f.scroll("VScroll3").setValue(c.up1);
-  f.scroll("HScroll8").setValue(c.across2);
-  f.scroll("VScroll4").setValue(c.up2);
-  testing::click(f, "Option2");
-  for (const char* run : {"Command1", "Command2"}) {
-    testing::click(f, run);
-    std::map<Color, std::pair<float, float>> centre;
-    for (const auto& op : f.surface("Picture2").ops())
-      if (op.kind == SurfaceOp::Circle) centre[op.color] = {op.x1, op.y1};
-    EXPECT_FLOAT_EQ(centre[pal::emerald].first, c.one.x) << run;
-    EXPECT_FLOAT_EQ(centre[pal::emerald].second, c.one.y) << run;
-    EXPECT_FLOAT_EQ(centre[pal::deepBlue].first, c.two.x) << run;
-    EXPECT_FLOAT_EQ(centre[pal::deepBlue].second, c.two.y) << run;
-    EXPECT_EQ(f.text("Text10").text().toStdString(), c.mm);
-  }
-  EXPECT_EQ(f.text("Text12").text().toStdString(), c.closedSteel);
-  testing::click(f, "Command1");
-  EXPECT_EQ(f.text("Text12").text().toStdString(), c.openSteel);  // weighs cable 1's height
 }
 
 }  // namespace

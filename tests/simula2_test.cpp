@@ -332,6 +332,30 @@ TEST_F(Simula2Test, HugeCurrentDrawsTheSameVisibleRings) {
   }
 }
 
+// Each cable follows its own frame's bars: swapping them, or the height
+// bars alone, moves both cables and changes the read-outs.
+TEST_F(Simula2Test, EachCableFollowsItsOwnBars) {
+  f.scroll("HScroll7").setValue(20);
+  f.scroll("VScroll3").setValue(80);
+  f.scroll("HScroll8").setValue(70);
+  f.scroll("VScroll4").setValue(10);
+  click(f, "Option2");
+  for (const char* run : {"Command1", "Command2"}) {
+    click(f, run);
+    std::map<Color, std::pair<float, float>> centre;
+    for (const auto& op : pic.ops())
+      if (op.kind == SurfaceOp::Circle) centre[op.color] = {op.x1, op.y1};
+    EXPECT_FLOAT_EQ(centre[kCable1].first, 8124.06) << run;
+    EXPECT_FLOAT_EQ(centre[kCable1].second, 4227.2) << run;
+    EXPECT_FLOAT_EQ(centre[kCable2].first, 9565.79) << run;
+    EXPECT_FLOAT_EQ(centre[kCable2].second, 4903.4) << run;
+    EXPECT_EQ(t("Text10"), "37.91");
+  }
+  EXPECT_EQ(t("Text12"), "511.586");
+  click(f, "Command1");
+  EXPECT_EQ(t("Text12"), "4008.141");  // weighs cable 1's height
+}
+
 // A centre far above the picture: the rings that cannot reach it are passed
 // over, and the visible points are exactly those of tracing every ring.
 TEST(Simula2Field, RingsSkippedBeforeThePictureKeepTheAngle) {

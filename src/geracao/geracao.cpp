@@ -1,8 +1,8 @@
 #include "geracao/geracao.hpp"
 
+#include "core/angles.hpp"
 #include "geracao/model.hpp"
 #include "geracao/picture.hpp"
-#include "shell/angles.hpp"
 #include "shell/app.hpp"
 
 // The pictures are compiled into the library; a static library has to

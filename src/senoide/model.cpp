@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "shell/angles.hpp"
+#include "core/angles.hpp"
 
 namespace fv::senoide {
 

@@ -2,8 +2,8 @@
 
 #include <cmath>
 
+#include "core/angles.hpp"
 #include "senoide/model.hpp"
-#include "shell/angles.hpp"
 #include "shell/app.hpp"
 #include "shell/palette.hpp"
 #include "shell/sinegrid.hpp"

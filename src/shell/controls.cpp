@@ -10,8 +10,8 @@
 #include <QStyle>
 #include <QStyleOptionFrame>
 
+#include "core/numtext.hpp"
 #include "shell/fonts.hpp"
-#include "shell/numtext.hpp"
 #include "shell/pacer.hpp"
 
 namespace fv {

@@ -13,9 +13,9 @@
 #include <cmath>
 #include <stdexcept>
 
+#include "core/numtext.hpp"
 #include "shell/app.hpp"
 #include "shell/errors.hpp"
-#include "shell/numtext.hpp"
 #include "shell/pacer.hpp"
 #include "shell/pictures.hpp"
 #include "shell/textnum.hpp"

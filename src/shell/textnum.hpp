@@ -6,7 +6,7 @@
 #include <QString>
 #include <optional>
 
-#include "shell/numtext.hpp"
+#include "core/numtext.hpp"
 
 namespace fv {
 

@@ -1,4 +1,4 @@
-#include "shell/numtext.hpp"
+#include "core/numtext.hpp"
 
 #include <cctype>
 #include <charconv>
