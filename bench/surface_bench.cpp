@@ -2,9 +2,9 @@
 // every drawing button pressed in turn, with the fields set for the longest
 // drawings (order 10922 in the single-phase window, order 50 in the
 // three-phase one, a current of 1e9 in simulation 2); for each surface it
-// prints the largest display list seen (operations, bytes in memory and in
-// its file, bytes per operation), the raster while drawing and once packed,
-// and the time to render it all anew (a zoom change).
+// prints the largest display list seen (operations, bytes, bytes per
+// operation), the raster while drawing and once idle, and the time to render
+// it all anew (a zoom change, or a paint after the idle raster was dropped).
 //   surface_bench [pt|es]
 #include <QAbstractButton>
 #include <QApplication>
@@ -26,7 +26,7 @@ using namespace fv::bench;
 namespace {
 
 struct Peak {
-  std::size_t ops = 0, list = 0, file = 0, total = 0;
+  std::size_t ops = 0, list = 0, total = 0;
   QString after;
 };
 
@@ -49,8 +49,8 @@ int main(int argc, char** argv) {
       {"Senoide", {"numero", "10922"}}, {"SenoideT", {"varIn", "50"}}, {"simula2", {"Text4", "1e9"}}};
 
   std::printf("list limit %.0f MiB a surface\n", mib(Surface::kListLimit));
-  std::printf("%-16s %-9s %9s %10s %9s %9s %7s %10s %10s %9s  %s\n", "window", "surface", "pixels", "operations",
-              "list MiB", "file MiB", "B/op", "raster MiB", "packed MiB", "render ms", "largest after");
+  std::printf("%-16s %-9s %9s %10s %9s %7s %10s %10s %9s  %s\n", "window", "surface", "pixels", "operations",
+              "list MiB", "B/op", "raster MiB", "idle MiB", "render ms", "largest after");
   std::size_t all = 0;
   for (const QString name : {"Senoide", "SenoideT", "HarmonicasPulsos", "Geração", "simula1", "simula2"}) {
     Form* f = app.show(name);
@@ -62,9 +62,7 @@ int main(int argc, char** argv) {
       QApplication::processEvents();
       for (Surface* s : f->findChildren<Surface*>()) {
         Peak& p = peaks[s];
-        const std::size_t list = s->listBytes() + s->listFileBytes();
-        if (list > p.list + p.file || p.after.isEmpty())
-          p = {s->opCount(), s->listBytes(), s->listFileBytes(), s->memoryBytes(), after};
+        if (s->listBytes() > p.list || p.after.isEmpty()) p = {s->opCount(), s->listBytes(), s->memoryBytes(), after};
       }
     };
     measure("opening");
@@ -82,34 +80,17 @@ int main(int argc, char** argv) {
       const double ms = t.nsecsElapsed() / 1e6;
       s->setZoom(s->zoom() / 2);
       s->image();
-      // Left alone, the raster is packed.
-      for (t.start(); t.elapsed() < Surface::kPackDelayMs + 200;) {
+      // Left alone, the raster of a short list is dropped.
+      for (t.start(); t.elapsed() < Surface::kIdleDelayMs + 200;) {
         QApplication::processEvents();
         QThread::msleep(10);
       }
-      const std::size_t packed = s->memoryBytes() - s->listBytes();
-      std::printf("%-16s %-9s %4dx%-4d %10zu %9.2f %9.2f %7.2f %10.2f %10.3f %9.1f  %s\n", qPrintable(name),
-                  qPrintable(s->objectName()), s->width(), s->height(), p.ops, mib(p.list), mib(p.file),
-                  p.ops ? double(p.list + p.file) / double(p.ops) : 0.0, mib(p.total - p.list), mib(packed), ms,
+      const std::size_t idle = s->memoryBytes() - s->listBytes();
+      std::printf("%-16s %-9s %4dx%-4d %10zu %9.2f %7.2f %10.2f %10.3f %9.1f  %s\n", qPrintable(name),
+                  qPrintable(s->objectName()), s->width(), s->height(), p.ops, mib(p.list),
+                  p.ops ? double(p.list) / double(p.ops) : 0.0, mib(p.total - p.list), mib(idle), ms,
                   qPrintable(p.after));
       all += s->memoryBytes();
-    }
-  }
-  // Packing and unpacking the largest raster, at the initial zoom and at a projector's.
-  if (Form* f = app.window("simula2")) {
-    Surface& s = *f->findChild<Surface*>("Picture2");
-    for (double zoom : {1.0, 2.5}) {
-      s.resize(QSize(977, 633) * zoom);
-      s.setZoom(zoom);
-      const QImage raster = s.image();
-      QElapsedTimer t;
-      t.start();
-      const PackedRaster packed = packRaster(raster);
-      const double packMs = t.nsecsElapsed() / 1e6;
-      t.start();
-      const QImage back = unpackRaster(packed);
-      std::printf("simula2 Picture2 at zoom %.1f: %.2f MiB packed to %.3f MiB in %.1f ms, unpacked in %.1f ms\n", zoom,
-                  mib(std::size_t(raster.sizeInBytes())), mib(packed.bytes()), packMs, t.nsecsElapsed() / 1e6);
     }
   }
   // A fold while the window has no area: the longest drawing goes into a base at the surface's usual size.

@@ -5,7 +5,7 @@
 # installed, and would send every run to apt-get.
 FERVANO_PACKAGES=(
   cmake g++ make pkg-config
-  qt6-base-dev qt6-svg-dev qt6-translations-l10n libgl-dev zlib1g-dev
+  qt6-base-dev qt6-svg-dev qt6-translations-l10n libgl-dev
   libgtest-dev clang-format
   fonts-liberation2 fonts-urw-base35
   xvfb xauth xdotool x11-utils imagemagick

@@ -1,10 +1,7 @@
 // Drawing surfaces: what each operation paints and where the current point
 // goes; the display list; incremental painting against a fresh rendering.
-#include <QDir>
-#include <QFile>
 #include <QPainter>
 #include <QScreen>
-#include <QTemporaryDir>
 #include <bit>
 #include <cmath>
 #include <limits>
@@ -222,51 +219,31 @@ TEST(DisplayList, ReadsBackExactlyWhatItWasGiven) {
     return a.kind == b.kind && a.color == b.color && bits(a.x1) == bits(b.x1) && bits(a.y1) == bits(b.y1) &&
            (!twoPoints || bits(a.x2) == bits(b.x2)) && (a.kind != SurfaceOp::Line || bits(a.y2) == bits(b.y2));
   };
-  // In memory; with all but the newest 64 KiB in a file; with a directory
-  // that cannot be made, under a plain file (everything stays in memory).
-  const QTemporaryDir dir;
-  const std::string base = QFile::encodeName(dir.path()).toStdString();
-  QFile plain(dir.filePath("plain"));
-  ASSERT_TRUE(plain.open(QIODevice::WriteOnly));
-  const std::string spillDirs[] = {"", base + "/drawings", base + "/plain/drawings"};
-  for (const std::string& spillDir : spillDirs) {
-    SCOPED_TRACE(spillDir);
-    DisplayList list;
-    list.setSpill(spillDir, 64 * 1024);
-    // A reader at the end goes on with what is pushed afterwards.
-    DisplayList::Reader tail(list);
-    size_t read = 0, texts = 0;
-    SurfaceOp op;
-    for (size_t i = 0; i < given.size(); ++i) {
-      list.push(given[i]);
-      if (rng() % 100 == 0 || i + 1 == given.size()) {
-        for (; tail.next(op); ++read) {
-          ASSERT_TRUE(same(op, given[read])) << read;
-          if (op.kind == SurfaceOp::Text) {
-            EXPECT_EQ(op.text, int(texts++));
-          }
+  DisplayList list;
+  // A reader at the end goes on with what is pushed afterwards.
+  DisplayList::Reader tail(list);
+  size_t read = 0, texts = 0;
+  SurfaceOp op;
+  for (size_t i = 0; i < given.size(); ++i) {
+    list.push(given[i]);
+    if (rng() % 100 == 0 || i + 1 == given.size()) {
+      for (; tail.next(op); ++read) {
+        ASSERT_TRUE(same(op, given[read])) << read;
+        if (op.kind == SurfaceOp::Text) {
+          EXPECT_EQ(op.text, int(texts++));
         }
       }
     }
-    EXPECT_EQ(read, given.size());
-    EXPECT_EQ(list.size(), given.size());
-    EXPECT_LT(list.bytes() + list.spilledBytes(), given.size() * 12);
-    if (spillDir == spillDirs[1]) {
-      EXPECT_LT(list.bytes(), 200'000u);
-      EXPECT_GT(list.spilledBytes(), 1'000'000u);
-    } else {
-      EXPECT_EQ(list.spilledBytes(), 0u);
-    }
-    // Read again from the start, through the file's part.
-    DisplayList::Reader again(list);
-    for (read = 0; again.next(op); ++read) ASSERT_TRUE(same(op, given[read])) << read;
-    EXPECT_EQ(read, given.size());
-    list.clear();
-    EXPECT_EQ(list.size(), 0u);
-    EXPECT_EQ(list.spilledBytes(), 0u);
-    EXPECT_FALSE(DisplayList::Reader(list).next(op));
   }
-  EXPECT_TRUE(QDir(dir.filePath("drawings")).isEmpty());  // the file has no name
+  EXPECT_EQ(read, given.size());
+  EXPECT_EQ(list.size(), given.size());
+  EXPECT_LT(list.bytes(), given.size() * 12);
+  DisplayList::Reader again(list);
+  for (read = 0; again.next(op); ++read) ASSERT_TRUE(same(op, given[read])) << read;
+  EXPECT_EQ(read, given.size());
+  list.clear();
+  EXPECT_EQ(list.size(), 0u);
+  EXPECT_FALSE(DisplayList::Reader(list).next(op));
 }
 
 namespace {
@@ -442,33 +419,10 @@ TEST(SurfaceDifferential, FoldingKeepsEveryPointOnTheScreen) {
   EXPECT_EQ(difference(onScreen(s), fresh(s, all)), "");
 }
 
-// Without a home, the list's file goes to the temporary folder, not to /.cache.
-TEST(SurfaceListFile, WithoutAHomeGoesToTheTemporaryFolder) {
-  const QByteArray home = qgetenv("HOME"), cache = qgetenv("XDG_CACHE_HOME");
-  qunsetenv("HOME");
-  qunsetenv("XDG_CACHE_HOME");
-  EXPECT_EQ(Surface::listFileDirectory(), QFile::encodeName(QDir::tempPath()).toStdString());
-  qputenv("HOME", home);
-  qputenv("XDG_CACHE_HOME", cache);
-}
-
-// An idle cache is packed to a fraction of its size, every pixel kept: the
-// screen goes on from it as drawing resumes, after a cls, and after a zoom.
-TEST(SurfacePacking, AnIdleCachePacksSmallAndDrawingGoesOnFromIt) {
-  // Noise does not pack; rings a pixel apart in two colours (a field drawn
-  // to its densest) pack small and come back unchanged.
-  QImage noise(64, 64, QImage::Format_RGB32), rings(400, 300, QImage::Format_RGB32);
-  std::mt19937 rng(3);
-  for (int y = 0; y < 64; ++y)
-    for (int x = 0; x < 64; ++x) noise.setPixel(x, y, rng());
-  for (int y = 0; y < 300; ++y)
-    for (int x = 0; x < 400; ++x)
-      rings.setPixel(x, y, (x * x + y * y) / 300 % 2 ? qRgb(255, 128, 128) : qRgb(200, 190, 190));
-  EXPECT_TRUE(packRaster(noise).isNull());
-  const PackedRaster packed = packRaster(rings);
-  EXPECT_LT(packed.bytes(), std::size_t(rings.sizeInBytes()) / 4);
-  EXPECT_EQ(unpackRaster(packed), rings);
-
+// An idle cache is dropped, and the screen goes on from the list as drawing
+// resumes, after a cls, and after a zoom; a list too long to render quickly
+// keeps its cache.
+TEST(SurfaceIdle, AnIdleCacheIsDroppedAndDrawingGoesOnFromTheList) {
   Surface s;
   s.setBackColor(RGB(255, 255, 255));
   s.resize(300, 200);
@@ -487,11 +441,13 @@ TEST(SurfacePacking, AnIdleCachePacksSmallAndDrawingGoesOnFromIt) {
     QCoreApplication::processEvents();
     QCoreApplication::processEvents();
   };
+  auto idle = [&] {
+    QTest::qWait(Surface::kIdleDelayMs + 200);
+    return s.memoryBytes() - s.listBytes();
+  };
   draw(0, 8000);
-  const std::size_t raw = 300 * 200 * 4;
   for (int step = 0; step < 3; ++step) {
-    QTest::qWait(Surface::kPackDelayMs + 200);
-    EXPECT_LT(s.memoryBytes() - s.listBytes(), raw / 4) << step;
+    EXPECT_EQ(idle(), 0u) << step;
     if (step == 1) {
       s.cls();
       all.clear();
@@ -503,4 +459,6 @@ TEST(SurfacePacking, AnIdleCachePacksSmallAndDrawingGoesOnFromIt) {
     draw(8000 + 4000 * step, 12000 + 4000 * step);
     EXPECT_EQ(difference(onScreen(s), fresh(s, all)), "") << step;
   }
+  while (s.listBytes() <= Surface::kDropListBytes) draw(int(all.size()), int(all.size()) + 100000);
+  EXPECT_EQ(idle(), std::size_t(450 * 300 * 4));
 }

@@ -33,8 +33,8 @@ namespace fv {
 
 App::App(Edition edition) : edition_(edition), hold_(std::make_unique<InputHold>(pacer_)) {
 #ifdef __GLIBC__
-  // Rasters are allocated apart and go back to the system when freed (as a
-  // cache is packed), instead of leaving the heap at its highest.
+  // Rasters are allocated apart and go back to the system when freed (as an
+  // idle cache is dropped), instead of leaving the heap at its highest.
   mallopt(M_MMAP_THRESHOLD, 256 * 1024);
 #endif
   // At each frame of an animation the surfaces show what was drawn.

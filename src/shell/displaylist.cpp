@@ -1,13 +1,8 @@
 #include "shell/displaylist.hpp"
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <bit>
 #include <cstdint>
 #include <cstring>
-#include <filesystem>
-#include <system_error>
 
 namespace fv {
 
@@ -177,54 +172,10 @@ void DisplayList::push(const SurfaceOp& op) {
     held_ += blockSize(blocks_.size());
     blocks_.emplace_back(new std::uint8_t[blockSize(blocks_.size())]);
     used_.push_back(0);
-    spillOld();
   }
   std::memcpy(blocks_.back().get() + used_.back(), buf, n);
   used_.back() += n;
   ++count_;
-}
-
-DisplayList::~DisplayList() {
-  if (fd_ >= 0) ::close(fd_);
-}
-
-void DisplayList::setSpill(std::string directory, std::size_t residentBytes) {
-  spillDir_ = std::move(directory);
-  resident_ = residentBytes;
-  spillOld();
-}
-
-std::size_t DisplayList::fileOffset(std::size_t index) {
-  std::size_t offset = 0;
-  for (std::size_t i = 0; i < index; ++i) offset += blockSize(i);
-  return offset;
-}
-
-void DisplayList::spillOld() {
-  // The block being written stays; only whole blocks go.
-  while (!spillDir_.empty() && !spillFailed_ && held_ > resident_ && firstResident_ + 1 < blocks_.size()) {
-    if (fd_ < 0) {
-      std::error_code ignored;  // a directory that cannot be made fails below
-      std::filesystem::create_directories(spillDir_, ignored);
-      std::string path = spillDir_ + "/fervano-drawing-XXXXXX";
-      fd_ = ::mkstemp(path.data());
-      if (fd_ < 0) {
-        spillFailed_ = true;
-        return;
-      }
-      ::unlink(path.c_str());  // the file lives as long as the list holds it open
-    }
-    const std::size_t b = firstResident_;
-    const auto n = static_cast<ssize_t>(used_[b]);
-    if (::pwrite(fd_, blocks_[b].get(), size_t(n), off_t(fileOffset(b))) != n) {
-      spillFailed_ = true;  // a full disk: the rest stays in memory
-      return;
-    }
-    blocks_[b].reset();
-    held_ -= blockSize(b);
-    spilled_ += blockSize(b);
-    ++firstResident_;
-  }
 }
 
 void DisplayList::clear() {
@@ -233,26 +184,10 @@ void DisplayList::clear() {
   count_ = 0;
   held_ = 0;
   coder_ = Coder{};
-  if (fd_ >= 0) ::close(fd_);
-  fd_ = -1;
-  spillFailed_ = false;
-  firstResident_ = 0;
-  spilled_ = 0;
 }
 
 std::size_t DisplayList::bytes() const {
   return held_ + used_.capacity() * sizeof(std::size_t) + blocks_.capacity() * sizeof(blocks_[0]) + sizeof(*this);
-}
-
-const std::uint8_t* DisplayList::Reader::data(std::size_t b) {
-  if (const std::uint8_t* p = list_->blocks_[b].get()) return p;
-  if (loadedBlock_ != b) {
-    if (!loaded_) loaded_.reset(new std::uint8_t[kLargestBlock]);
-    const auto n = static_cast<ssize_t>(list_->used_[b]);
-    if (::pread(list_->fd_, loaded_.get(), size_t(n), off_t(fileOffset(b))) != n) return nullptr;
-    loadedBlock_ = b;
-  }
-  return loaded_.get();
 }
 
 bool DisplayList::Reader::next(SurfaceOp& op) {
@@ -264,10 +199,7 @@ bool DisplayList::Reader::next(SurfaceOp& op) {
     ++block_;
     pos_ = 0;
   }
-  // A file that cannot be read back (it was unlinked at once, so only a
-  // failing disk) ends the reading there.
-  const std::uint8_t* base = data(block_);
-  if (!base) return false;
+  const std::uint8_t* base = blocks[block_].get();
   In in{base + pos_};
   Coder& c = coder_;
   op = SurfaceOp{};
@@ -325,11 +257,6 @@ bool DisplayList::Reader::next(SurfaceOp& op) {
     }
   }
   pos_ = size_t(in.p - base);
-  if (pos_ == used[block_] && block_ + 1 == list_->firstResident_) {
-    // Past the part in the file: its buffer is not needed any more.
-    loaded_.reset();
-    loadedBlock_ = SIZE_MAX;
-  }
   return true;
 }
 

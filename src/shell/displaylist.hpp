@@ -9,11 +9,6 @@
 // the previous operation's end. Colours live in a palette of 31 slots. A
 // point of the same colour as the last point carries no tag byte at all, so
 // that a curve costs two or three bytes a point.
-//
-// A list may keep only its newest blocks in memory: the older ones go to an
-// unnamed file in a given directory, and readers fetch them back from there,
-// so that a drawing of millions of points holds little memory however long
-// it grows.
 #pragma once
 
 #include <algorithm>
@@ -21,7 +16,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
-#include <string>
 #include <vector>
 
 #include "shell/color.hpp"
@@ -40,25 +34,16 @@ struct SurfaceOp {
 class DisplayList {
  public:
   DisplayList() = default;
-  ~DisplayList();
   DisplayList(const DisplayList&) = delete;
   DisplayList& operator=(const DisplayList&) = delete;
 
   void push(const SurfaceOp& op);
-  // Drops every operation and gives the memory (and the file) back.
+  // Drops every operation and gives the memory back.
   void clear();
   std::size_t size() const { return count_; }
   bool empty() const { return count_ == 0; }
   // Memory held by the list, in bytes.
   std::size_t bytes() const;
-  // Bytes of the list kept in its file.
-  std::size_t spilledBytes() const { return spilled_; }
-
-  // Keeps at most about `residentBytes` of the list in memory and the older
-  // blocks in an unnamed file in `directory`, made when first needed; the
-  // file goes when the list is cleared or gone. Where no file can be made or
-  // written the blocks stay in memory, as they all do with no directory.
-  void setSpill(std::string directory, std::size_t residentBytes);
 
  private:
   // What writer and reader both keep, so that every record can be read back.
@@ -89,13 +74,9 @@ class DisplayList {
     bool next(SurfaceOp& op);
 
    private:
-    // The bytes of block b, read back from the file when it is there.
-    const std::uint8_t* data(std::size_t b);
     const DisplayList* list_;
     std::size_t block_ = 0, pos_ = 0;
     Coder coder_;
-    std::unique_ptr<std::uint8_t[]> loaded_;  // a block read back from the file
-    std::size_t loadedBlock_ = SIZE_MAX;
   };
 
  private:
@@ -103,22 +84,11 @@ class DisplayList {
   // and a long one is never copied to grow.
   static std::size_t blockSize(std::size_t index) { return std::size_t(4096) << std::min<std::size_t>(index, 4); }
   static constexpr std::size_t kLongestRecord = 32;
-  static constexpr std::size_t kLargestBlock = std::size_t(4096) << 4;
-  // Where block i lies in the file: after every block before it.
-  static std::size_t fileOffset(std::size_t index);
-  // Moves the oldest blocks in memory to the file while too many are held.
-  void spillOld();
-  std::vector<std::unique_ptr<std::uint8_t[]>> blocks_;  // null once in the file
+  std::vector<std::unique_ptr<std::uint8_t[]>> blocks_;
   std::vector<std::size_t> used_;
   std::size_t count_ = 0;
-  std::size_t held_ = 0;  // bytes in blocks in memory
+  std::size_t held_ = 0;  // bytes in blocks
   Coder coder_;
-  std::string spillDir_;
-  std::size_t resident_ = 0;
-  int fd_ = -1;
-  bool spillFailed_ = false;
-  std::size_t firstResident_ = 0;  // the oldest block still in memory
-  std::size_t spilled_ = 0;
 };
 
 }  // namespace fv

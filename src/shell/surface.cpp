@@ -1,20 +1,14 @@
 #include "shell/surface.hpp"
 
-#include <malloc.h>
-
 #include <QCoreApplication>
-#include <QDir>
-#include <QFile>
 #include <QFontMetricsF>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
-#include <QStandardPaths>
 #include <algorithm>
 #include <cmath>
 #include <limits>
 #include <optional>
-#include <string>
 
 namespace fv {
 
@@ -188,48 +182,22 @@ class Raster {
 
 }  // namespace
 
-std::string Surface::listFileDirectory() {
-  // Without a home, Qt's cache directory would be /.cache: no home-derived
-  // folder then, unless the cache folder is given (Qt takes only an absolute one).
-  const bool homeless =
-      qEnvironmentVariableIsEmpty("HOME") && !qEnvironmentVariable("XDG_CACHE_HOME").startsWith(QLatin1Char('/'));
-  QString d;
-  if (!homeless) d = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
-  if (d.isEmpty()) d = QDir::tempPath();
-  return QFile::encodeName(d).toStdString();
-}
-
 Surface::Surface(QWidget* parent) : QWidget(parent) {
   setAttribute(Qt::WA_OpaquePaintEvent);
   setFocusPolicy(Qt::NoFocus);
-  static const std::string spillDirectory = listFileDirectory();
-  list_.setSpill(spillDirectory, kListResident);
 }
 
 bool Surface::cacheStale() const {
   const QSize dev = size() * devicePixelRatioF();
-  if (!packed_.isNull()) return packed_.size != dev;
   return cache_.isNull() || cache_.size() != dev;
 }
 
-void Surface::unpack() {
-  if (packed_.isNull()) return;
-  cache_ = unpackRaster(packed_);
-  packed_ = {};
-  if (cache_.isNull()) renderAll();  // no memory for it: from the list, as a zoom does
-}
-
 void Surface::timerEvent(QTimerEvent* e) {
-  if (e->timerId() != packTimer_.timerId()) return QWidget::timerEvent(e);
-  packTimer_.stop();
-  if (cache_.isNull() || flushPosted_ || !dirty_.isEmpty()) return;
-  PackedRaster packed = packRaster(cache_);
-  if (packed.isNull()) return;
-  packed_ = std::move(packed);
+  if (e->timerId() != idleTimer_.timerId()) return QWidget::timerEvent(e);
+  idleTimer_.stop();
+  // Whatever waits to be painted or shown keeps the cache until it is.
+  if (flushPosted_ || !dirty_.isEmpty() || list_.bytes() > kDropListBytes) return;
   cache_ = QImage();
-#ifdef __GLIBC__
-  malloc_trim(0);  // the freed pages go back to the system, also from the heap's middle
-#endif
 }
 
 void Surface::cls() {
@@ -242,11 +210,6 @@ void Surface::cls() {
   dirty_ = QRect();
   curX_ = curY_ = 0;
   ++clsCount_;
-  if (!packed_.isNull()) {
-    cache_ = QImage(packed_.size, QImage::Format_RGB32);
-    cache_.setDevicePixelRatio(packed_.dpr);
-    packed_ = {};
-  }
   if (!cache_.isNull()) cache_.fill(argb(back_));
   update();
 }
@@ -257,7 +220,7 @@ void Surface::add(const SurfaceOp& op) {
     decodedValid_ = false;
   }
   list_.push(op);
-  if (list_.bytes() + list_.spilledBytes() > listLimit_) fold();
+  if (list_.bytes() > listLimit_) fold();
   // The new operations are painted into the cache in one batch when the
   // event loop next runs (in a pause of an animation, or after the handler),
   // and only the part of the surface they touch is shown anew.
@@ -410,8 +373,7 @@ std::size_t Surface::memoryBytes() const {
   auto bytes = [](const QImage& img) { return img.isNull() ? 0 : std::size_t(img.sizeInBytes()); };
   // A base that still shares its pixels with the cache costs nothing more.
   const bool shared = !base_.isNull() && base_.constBits() == cache_.constBits();
-  return listBytes() + bytes(cache_) + packed_.bytes() + (shared ? 0 : bytes(base_)) +
-         decoded_.capacity() * sizeof(SurfaceOp);
+  return listBytes() + bytes(cache_) + (shared ? 0 : bytes(base_)) + decoded_.capacity() * sizeof(SurfaceOp);
 }
 
 void Surface::setBackColor(Color c) {
@@ -437,7 +399,6 @@ void Surface::dropCache() {
   // The drawing is rendered anew at the next paint, once for a resize and a
   // zoom together, and the old raster is gone before the new one is made.
   cache_ = QImage();
-  packed_ = {};
   dirty_ = QRect();
   update();
 }
@@ -452,7 +413,6 @@ void Surface::renderAll() {
   const QSize dev = size() * devicePixelRatioF();
   pending_ = DisplayList::Reader(list_);
   dirty_ = QRect();
-  packed_ = {};
   if (dev.isEmpty()) {
     cache_ = QImage();
     return;
@@ -480,9 +440,8 @@ void Surface::drawBase(QImage& img) const {
 }
 
 void Surface::renderPending() {
-  unpack();
   if (cache_.isNull()) return;
-  packTimer_.start(kPackDelayMs, this);
+  idleTimer_.start(kIdleDelayMs, this);
   dirty_ |= paintOps(cache_, pending_, zoom_);
 }
 

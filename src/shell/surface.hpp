@@ -2,7 +2,8 @@
 // origin top-left, y down. Every operation is kept in a compact display list
 // (since the last cls) and painted into a raster cache at the current scale,
 // so the drawing survives repaints and re-renders sharply when zoomed. A
-// cache left alone for a moment is packed to a fraction of its size.
+// cache left alone for a moment is dropped when its list renders again in a
+// few milliseconds.
 #pragma once
 
 #include <QBasicTimer>
@@ -12,13 +13,11 @@
 #include <QWidget>
 #include <cstdint>
 #include <functional>
-#include <string>
 #include <vector>
 
 #include "shell/displaylist.hpp"
 #include "shell/fonts.hpp"
 #include "shell/palette.hpp"
-#include "shell/rasterpack.hpp"
 
 namespace fv {
 
@@ -81,23 +80,18 @@ class Surface : public QWidget {
   // Memory the drawing holds: the display list with its texts, and the rasters.
   std::size_t listBytes() const;
   std::size_t memoryBytes() const;
-  // The part of the display list kept in its file rather than in memory.
-  std::size_t listFileBytes() const { return list_.spilledBytes(); }
   // A display list that outgrows this many bytes (32 MiB unless set) is
   // folded into a raster base (which zooming then scales instead of
   // re-rendering). That is room for the longest drawing of any window twice
   // over (order 10922 of the single-phase window, 6.9 million points, takes
   // 13.3 MiB): only a surface drawn over and over without a cls gets there.
   static constexpr std::size_t kListLimit = 32u << 20;
-  // Of a longer list only the newest 64 KiB stay in memory; the rest waits in
-  // a file until a zoom renders it anew.
-  static constexpr std::size_t kListResident = 64u << 10;
-  // Where that file goes: the user's cache directory, or the temporary one
-  // (also when HOME is unset and no cache directory is given).
-  static std::string listFileDirectory();
-  // A cache nothing has painted into or shown for this long is packed, and
-  // unpacked when it is needed again.
-  static constexpr int kPackDelayMs = 300;
+  // A cache nothing has painted into or shown for this long is dropped, and
+  // rendered anew at the next paint, when its list is at most kDropListBytes
+  // long: every window's ordinary drawing (at most 0.7 MiB, 15 ms) is, the
+  // 6.9 million points of order 10922 (about 0.2 s) are not.
+  static constexpr int kIdleDelayMs = 300;
+  static constexpr std::size_t kDropListBytes = 1u << 20;
   std::size_t listLimit() const { return listLimit_; }
   void setListLimit(std::size_t bytes) { listLimit_ = bytes; }
 
@@ -126,7 +120,6 @@ class Surface : public QWidget {
   // Fills `img` with the background and the base, scaled to it.
   void drawBase(QImage& img) const;
   bool cacheStale() const;
-  void unpack();
   void dropCache();
   void flush(bool now);
   // dirty_ in logical pixels, and cleared.
@@ -141,8 +134,7 @@ class Surface : public QWidget {
   mutable std::vector<SurfaceOp> decoded_;
   mutable bool decodedValid_ = false;
   QImage cache_;
-  PackedRaster packed_;  // the cache while it is packed (cache_ is then null)
-  QBasicTimer packTimer_;
+  QBasicTimer idleTimer_;
   QImage base_;               // what was folded out of the display list when it grew too long
   QRect dirty_;               // device pixels painted into the cache and not yet shown
   bool flushPosted_ = false;  // a batch waits to be painted
