@@ -6,8 +6,8 @@ cd "$(dirname "$0")/.."
 source scripts/deps.sh
 fervano_install_deps "${FERVANO_PACKAGES[@]}"
 edition="${1:-pt}"
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DFERVANO_BENCH=ON >/dev/null
-cmake --build build -j"$(nproc)"
+cmake --preset default -DFERVANO_BENCH=ON >/dev/null
+cmake --build --preset default -j"$(nproc)"
 run() {
   if [ -n "${DISPLAY:-}" ]; then "$@"; else xvfb-run -a -s "-screen 0 1600x1200x24" "$@"; fi
 }

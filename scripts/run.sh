@@ -6,6 +6,7 @@ source scripts/deps.sh
 edition="${1:-pt}"
 case "$edition" in pt|es) ;; *) echo "usage: scripts/run.sh [pt|es]" >&2; exit 2 ;; esac
 fervano_install_deps "${FERVANO_PACKAGES[@]}"
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DFERVANO_TESTS=OFF >/dev/null
-cmake --build build -j"$(nproc)" --target "fervano-$edition"
-exec "build/fervano-$edition"
+# A folder of its own: the test build in build/ is never reconfigured from here.
+cmake --preset release >/dev/null
+cmake --build --preset release -j"$(nproc)" --target "fervano-$edition"
+exec "build-release/fervano-$edition"

@@ -110,10 +110,11 @@ struct Runs {
     QWidget& w = f.button(b);
     QTest::mouseClick(f.windowHandle(), Qt::LeftButton, {}, w.mapTo(&f, w.rect().center()));
   }
-  void during(const std::function<void()>& meanwhile) {  // 100 ms into the run
+  // 100 ms into the run of a button
+  void during(const std::function<void()>& meanwhile, const char* run = "Fundamental") {
     fv::testing::pacer().setInstant(false);
     QTimer::singleShot(100, meanwhile);
-    press("Fundamental");
+    press(run);
     fv::testing::pacer().setInstant(true);
     QTest::qWait(50);  // what waited is delivered
   }
@@ -153,6 +154,20 @@ TEST(Input, ClicksDuringARunWaitBounded) {
   });
   EXPECT_EQ(r.count, (std::map<std::string, int>{{"Fundamental", 4}, {"inter", 1}, {"terceira", 1}}));
   EXPECT_LT(fv::testing::pacer().frames() - frames, 100) << "the run was not finished at once";
+}
+
+// The resultant ends by hiding the drawing buttons: a click that waited on
+// one of them meanwhile is dropped, not delivered to the hidden button.
+TEST(Input, AClickOnAControlTheRunThenHidesIsDropped) {
+  Runs r;
+  r.during(
+      [&] {
+        r.press("Fundamental");
+        fv::testing::pacer().finishNow();
+      },
+      "resultante1");
+  EXPECT_FALSE(r.f.button("Fundamental").isVisible());
+  EXPECT_EQ(r.count["Fundamental"], 0);
 }
 
 TEST(Input, EnterAndSpacePressTheFocusedButton) {

@@ -13,12 +13,7 @@ e2e_start() {
     Xvfb ":$n" -screen 0 1600x1200x24 -noreset -nolisten tcp >/dev/null 2>&1 &
     XVFB_PID=$!
     export DISPLAY=":$n"
-    local i
-    for i in $(seq 1 50); do
-      xdpyinfo >/dev/null 2>&1 && break
-      sleep 0.1
-    done
-    if xdpyinfo >/dev/null 2>&1; then
+    if e2e_until 5 xdpyinfo >/dev/null 2>&1; then
       trap e2e_stop EXIT
       return 0
     fi
@@ -40,20 +35,49 @@ e2e_launch() {
   MENU=$(e2e_wait_window FERVANO)
 }
 
-# Waits for a visible window with exactly this title; prints its id.
+# Waits for a visible window with exactly this title, and for it to be
+# painted; prints its id.
 e2e_wait_window() {
-  local i id
-  for i in $(seq 1 100); do
-    id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1 || true)
-    if [ -n "$id" ]; then
-      echo "$id"
-      return 0
-    fi
+  local id
+  id=$(e2e_until 10 e2e_find_window "$1") || { echo "window '$1' did not appear" >&2; return 1; }
+  e2e_until 10 e2e_painted "$id" || { echo "window '$1' was not painted" >&2; return 1; }
+  echo "$id"
+}
+
+# Prints the id of a visible window with exactly this title, if there is one.
+e2e_find_window() {
+  local id
+  id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1 || true)
+  [ -n "$id" ] && echo "$id"
+}
+
+# True once a window shows more than one colour: a window not yet painted is
+# all black.
+e2e_painted() {
+  [ "$(import -window "$1" -format '%k' info: 2>/dev/null || echo 0)" -gt 1 ]
+}
+
+# Runs a command every 0.1 s until it succeeds, for at most <timeout>
+# seconds: e2e_until <timeout> <command...>. Fails when it never did.
+e2e_until() {
+  local end=$((SECONDS + $1))
+  shift
+  until "$@"; do
+    [ "$SECONDS" -lt "$end" ] || return 1
     sleep 0.1
   done
-  echo "window '$1' did not appear" >&2
-  return 1
 }
+
+# Waits until a function whose checks call fail passes as a whole, for at
+# most <timeout> seconds: e2e_settle <timeout> <function...>. The tries run
+# quietly in a subshell; one more in this shell then fails the script with
+# the message of the check that never passed.
+e2e_settle() {
+  local timeout=$1
+  shift
+  e2e_until "$timeout" e2e_quietly "$@" || "$@"
+}
+e2e_quietly() { ("$@") >/dev/null 2>&1; }
 
 # Clicks at a point given in twips of a window's client area (zoom 1).
 e2e_click_twips() {

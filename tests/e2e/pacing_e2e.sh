@@ -6,27 +6,34 @@ source "$(dirname "$0")/lib.sh"
 e2e_start "$1"
 SHOT=$(mktemp -d)/pacing.png
 
+# Blue pixels of Picture1 (72, 0, 401 x 289 pixels) left of the sine's crest
+# (x 1000..1941 twips), drawn first, and right of 3000 twips, drawn last.
+blue_left() { blue_count "$SHOT" 63x289+138+0; }
+blue_right() { blue_count "$SHOT" 120x289+272+0; }
+shot() { import -window "$WIN" "$SHOT"; }
+left_drawn() { shot && [ "$(blue_left)" -gt 20 ]; }
+right_drawn() { shot && [ "$(blue_right)" -gt 10 ]; }
+delivered() {
+  shot
+  p1=$(blue_count "$SHOT" 401x289+72+0)
+  p2=$(blue_count "$SHOT" 401x289+560+0)
+  [ "$p1" = 0 ] && [ "$p2" -gt 200 ]
+}
+
 e2e_launch pt
 e2e_click_twips "$MENU" $((10800 + 1400)) $((1080 + 300))
 WIN=$(e2e_wait_window "Senoide Simples")
-sleep 0.5
 e2e_click_twips "$WIN" $((8400 + 480 + 960)) $((4560 + 840 + 180))  # Fundamental
-sleep 1.5
+e2e_until 20 left_drawn || fail "Fundamental drew nothing"
 e2e_click_twips "$WIN" $((1080 + 5000)) 300                          # Picture1, during the animation
-sleep 1.5
-import -window "$WIN" "$SHOT"
-during=$(blue_count "$SHOT" 401x289+72+0)
+# A click delivered at once would clear the start of the curve for good.
+e2e_until 30 right_drawn || fail "the curve stopped growing after the click"
+during=$(blue_left)
 [ "$during" -gt 20 ] || fail "the click cleared Picture1 during the animation ($during blue pixels)"
 kill -0 "$APP_PID" || fail "the program ended"
 
 # The animation lasts about ten seconds in all; then the held click clears Picture1.
-for i in $(seq 1 40); do
-  sleep 0.5
-  import -window "$WIN" "$SHOT"
-  p1=$(blue_count "$SHOT" 401x289+72+0)
-  p2=$(blue_count "$SHOT" 401x289+560+0)
-  [ "$p1" = 0 ] && [ "$p2" -gt 200 ] && break
-done
+e2e_until 30 delivered || true
 [ "$p1" = 0 ] || fail "the click made during the animation was not delivered afterwards ($p1 blue pixels left)"
 [ "$p2" -gt 200 ] || fail "Picture2 lost its curve ($p2 blue pixels)"
 echo "pacing e2e: ok"

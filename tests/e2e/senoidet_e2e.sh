@@ -13,15 +13,10 @@ has_colour() {
   grep -qi "$6" <<<"$colours"
 }
 
-# Waits until a colour shows in a box of the window; fails after 15 s.
-wait_colour() {
-  local win=$1 i
-  for i in $(seq 1 75); do
-    import -window "$win" "$SHOT/w.png"
-    has_colour "$SHOT/w.png" "$2" "$3" "$4" "$5" "$6" && return 0
-    sleep 0.2
-  done
-  fail "$7"
+# True when a colour shows in a box of the window, on a fresh screenshot.
+shows_colour() {
+  import -window "$1" "$SHOT/w.png"
+  has_colour "$SHOT/w.png" "${@:2}"
 }
 
 for ed in pt es; do
@@ -31,14 +26,13 @@ for ed in pt es; do
   WIN=$(e2e_wait_window "Senoide Trifasica")
   read -r w h < <(xdotool getwindowgeometry "$WIN" | awk '/Geometry/ {split($2, a, "x"); print a[1], a[2]}')
   [ "$w" = 1016 ] && [ "$h" = 741 ] || fail "$ed: client area is ${w}x${h}, not 1016x741"
-  sleep 0.3
 
   # FUNDAMENTAL: Frame2 at 7440, 0; the button at 240, 1680, 1935 x 375.
   e2e_click_twips "$WIN" $((7440 + 240 + 960)) $((1680 + 180))
   # Phase R (blue) has its trough at x = 1000 + 471·6 = 3826, y = 3500 on Picture1 (Left 1080):
   # it is the last of the three extremes drawn, so the curve is then well grown.
-  wait_colour "$WIN" $(((1080 + 3826) / 15 - 3)) $((3500 / 15 - 3)) 7 7 "#0000FF" \
-    "$ed: the phase R trough was not drawn"
+  e2e_until 30 shows_colour "$WIN" $(((1080 + 3826) / 15 - 3)) $((3500 / 15 - 3)) 7 7 "#0000FF" ||
+    fail "$ed: the phase R trough was not drawn"
   # Its crest at x = 1000 + 157·6 = 1942, y = 500.
   has_colour "$SHOT/w.png" $(((1080 + 1942) / 15 - 3)) $((500 / 15 - 3)) 7 7 "#0000FF" ||
     fail "$ed: no phase R crest"

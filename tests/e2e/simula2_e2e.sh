@@ -15,12 +15,19 @@ run_open_trough() {
   e2e_launch "$edition"
   # ensaio2 at 10800, 3240, 2895 x 615 twips.
   e2e_click_twips "$MENU" $((10800 + 1400)) $((3240 + 300))
-  local win
   win=$(e2e_wait_window Ensaio2)
-  sleep 0.5
   # "Canaleta Aberta": Command1 at 480, 10200, 1815 x 615.
   e2e_click_twips "$win" $((480 + 900)) $((10200 + 300))
-  sleep 1.5
+  e2e_settle 20 open_trough_drawn "$edition" "$shot"
+  kill "$APP_PID" 2>/dev/null || true
+  wait "$APP_PID" 2>/dev/null || true
+  APP_PID=
+  [ -n "${KEEP:-}" ] || rm -f "$shot"
+}
+
+# The checks of the open trough on a fresh screenshot of the window $win.
+open_trough_drawn() {
+  local edition=$1 shot=$2 n
   import -window "$win" "$shot"
 
   # Picture2 starts at 8, 32 pixels. The floor of the trough runs at y = 5110
@@ -28,7 +35,6 @@ run_open_trough() {
   [ "$(e2e_pixel "$shot" $((8 + 500)) $((32 + 340)))" = "0,0,0" ] || fail "$edition: no trough floor"
   [ "$(e2e_pixel "$shot" $((8 + 600)) $((32 + 340)))" = "0,0,0" ] || fail "$edition: no trough floor"
   # Cable 1 (green) around 7710, 4517 twips; cable 2 (blue) around 9290, 4517.
-  local n
   n=$(count_colour "$shot" $((8 + 507)) $((32 + 294)) 14 14 "0,161,58")
   [ "$n" -gt 20 ] || fail "$edition: cable 1 has $n green pixels"
   n=$(count_colour "$shot" $((8 + 612)) $((32 + 294)) 14 14 "0,0,150")
@@ -40,10 +46,6 @@ run_open_trough() {
   # (the style shades it slightly), not a field point.
   e2e_pixel "$shot" $((8 + 740)) $((32 + 560)) | awk -F, '$1 > 110 && $1 < 140 && $2 > 240 && $3 > 240 { ok = 1 } END { exit !ok }' ||
     fail "$edition: Frame2 hidden"
-  kill "$APP_PID" 2>/dev/null || true
-  wait "$APP_PID" 2>/dev/null || true
-  APP_PID=
-  [ -n "${KEEP:-}" ] || rm -f "$shot"
 }
 
 run_open_trough pt
