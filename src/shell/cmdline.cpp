@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <utility>
 
+#include "texts/table.hpp"
+
 namespace fv {
 
 namespace {
@@ -23,38 +25,13 @@ bool among(std::span<const std::string_view> names, std::string_view name) {
   return std::ranges::find(names, name) != names.end();
 }
 
+// The command line's texts, from the edition's text table.
 struct Texts {
-  std::string_view program, edition, usage, about, options, help, versionLine, qt, f1, unknown, tryHelp, noDisplay;
-};
-
-constexpr Texts kPT = {
-    "fervano-pt",
-    "FERVANO, edição em português",
-    "Uso: fervano-pt [opções]",
-    "Ensino de harmônicas e tensões induzidas em instalações elétricas de baixa tensão.",
-    "Opções:",
-    "  -h, --help     mostra esta ajuda e sai",
-    "      --version  mostra a versão e sai",
-    "As opções do Qt (-platform, -style, -display, ...) também são aceitas.",
-    "No programa, a tecla F1 explica a janela em que se está.",
-    "argumento não reconhecido",
-    "Experimente 'fervano-pt --help'.",
-    "nenhuma tela pôde ser aberta; experimente 'fervano-pt --help'.",
-};
-
-constexpr Texts kES = {
-    "fervano-es",
-    "FERVANO, edición en español",
-    "Uso: fervano-es [opciones]",
-    "Enseñanza de armónicos y tensiones inducidas en instalaciones eléctricas de baja tensión.",
-    "Opciones:",
-    "  -h, --help     muestra esta ayuda y sale",
-    "      --version  muestra la versión y sale",
-    "Las opciones de Qt (-platform, -style, -display, ...) también se aceptan.",
-    "En el programa, la tecla F1 explica la ventana en la que se está.",
-    "argumento no reconocido",
-    "Pruebe 'fervano-es --help'.",
-    "no se pudo abrir ninguna pantalla; pruebe 'fervano-es --help'.",
+  explicit Texts(Edition e) : edition(e) {}
+  std::string_view operator()(std::string_view what) const {
+    return plainText(edition, "cmdline." + std::string(what));
+  }
+  Edition edition;
 };
 
 CommandLine stop(int exitCode, std::string out, std::string err) {
@@ -104,19 +81,21 @@ std::string printable(std::string_view s) {
 }  // namespace
 
 std::string noDisplayMessage(Edition edition) {
-  const Texts& t = edition == Edition::PT ? kPT : kES;
-  return lines({std::string(t.program) + ": " + std::string(t.noDisplay)});
+  const Texts t(edition);
+  return lines({std::string(t("program")) + ": " + std::string(t("noDisplay"))});
 }
 
 CommandLine readCommandLine(std::span<const char* const> args, Edition edition, std::string_view version) {
-  const Texts& t = edition == Edition::PT ? kPT : kES;
+  const Texts t(edition);
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string_view arg = args[i] ? args[i] : "";
     if (arg == "-h" || arg == "--help") {
-      return stop(0, lines({t.usage, t.about, "", t.options, t.help, t.versionLine, "", t.qt, t.f1}), "");
+      return stop(0, lines({t("usage"), t("about"), "", t("options"), t("help"), t("version"), "", t("qt"), t("f1")}),
+                  "");
     }
     if (arg == "--version") {
-      return stop(0, lines({std::string(t.program) + " (" + std::string(t.edition) + ") " + std::string(version)}), "");
+      return stop(
+          0, lines({std::string(t("program")) + " (" + std::string(t("edition")) + ") " + std::string(version)}), "");
     }
     std::string_view name = arg;
     if (name.starts_with("--"))
@@ -134,9 +113,9 @@ CommandLine readCommandLine(std::span<const char* const> args, Edition edition, 
           std::ranges::any_of(kQtWithEquals, [&](std::string_view p) { return name.starts_with(p); }))
         continue;
     }
-    return stop(
-        2, "",
-        lines({std::string(t.program) + ": " + std::string(t.unknown) + ": '" + printable(arg) + "'", t.tryHelp}));
+    return stop(2, "",
+                lines({std::string(t("program")) + ": " + std::string(t("unknown")) + ": '" + printable(arg) + "'",
+                       t("tryHelp")}));
   }
   return {};
 }
