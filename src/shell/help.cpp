@@ -14,6 +14,7 @@
 
 #include "shell/app.hpp"
 #include "shell/form.hpp"
+#include "texts/texts.hpp"
 
 // The pages are compiled into the static library, whose unreferenced objects
 // the linker leaves out: they have to be brought in by name.
@@ -119,17 +120,16 @@ QUrl helpPage(Edition edition, const QString& windowName) {
 }
 
 HelpWindow::HelpWindow(Edition edition) : QWidget(nullptr), edition_(edition) {
-  const bool pt = edition == Edition::PT;
   setObjectName(QStringLiteral("ajuda"));
   setAttribute(Qt::WA_QuitOnClose, false);
 
   auto* back = new QToolButton(this);
   back->setObjectName(QStringLiteral("back"));
-  back->setText(pt ? QStringLiteral("◀ Voltar") : QStringLiteral("◀ Atrás"));
+  back->setText(textTable(edition).value(QStringLiteral("ajuda.back")));
   back->setEnabled(false);
   auto* index = new QToolButton(this);
   index->setObjectName(QStringLiteral("index"));
-  index->setText(QStringLiteral("Índice"));
+  index->setText(textTable(edition).value(QStringLiteral("ajuda.index")));
   for (QToolButton* b : {back, index}) b->setFocusPolicy(Qt::NoFocus);
 
   browser_ = new QTextBrowser(this);
@@ -150,9 +150,8 @@ HelpWindow::HelpWindow(Edition edition) : QWidget(nullptr), edition_(edition) {
   connect(browser_, &QTextBrowser::backwardAvailable, back, &QToolButton::setEnabled);
   connect(index, &QToolButton::clicked, this,
           [this] { browser_->setSource(helpPage(edition_, QStringLiteral("analise"))); });
-  connect(browser_, &QTextBrowser::sourceChanged, this, [this, pt] {
-    const QString help = pt ? QStringLiteral("Ajuda") : QStringLiteral("Ayuda");
-    setWindowTitle(QStringLiteral("%1: %2 — FERVANO").arg(help, browser_->documentTitle()));
+  connect(browser_, &QTextBrowser::sourceChanged, this, [this] {
+    setWindowTitle(textTable(edition_).value(QStringLiteral("ajuda.title")).arg(browser_->documentTitle()));
   });
 
   browser_->installEventFilter(this);
