@@ -165,16 +165,17 @@ void Geracao::HScroll1_Change() {
   text(QStringLiteral("Text8")).setText(fmt(powerFactor(fi), "#.###"));
   Surface& p3 = surface(QStringLiteral("Picture3"));
   p3.cls();
-  text(QStringLiteral("Text14")).setText(QStringLiteral("Potencia Reativa"));
-  text(QStringLiteral("Text15")).setText(QStringLiteral("Q=V*I*sen Ø"));
-  text(QStringLiteral("Text16")).setText(QStringLiteral("Potencia Aparente"));
-  text(QStringLiteral("Text17")).setText(QStringLiteral("S=V*I"));
-  text(QStringLiteral("Text13")).setText(QStringLiteral("Potencia Ativa = V*I*Cos Ø"));
+  text(QStringLiteral("Text14")).setText(tx(QStringLiteral("Geração.Text14.power")));
+  text(QStringLiteral("Text15")).setText(tx(QStringLiteral("Geração.Text15.power")));
+  text(QStringLiteral("Text16")).setText(tx(QStringLiteral("Geração.Text16.power")));
+  text(QStringLiteral("Text17")).setText(tx(QStringLiteral("Geração.Text17.power")));
+  text(QStringLiteral("Text13")).setText(tx(QStringLiteral("Geração.Text13.power")));
   // The angle again, formatted from the text just written; a text that is
   // not a number (the lone separator of zero, say) is kept as it stands.
   const QString angle = text(QStringLiteral("Text3")).text();
   const std::optional<double> value = parse(angle);
-  text(QStringLiteral("Text18")).setText(QStringLiteral("Ø =") + (value ? fmt(*value, "##.##") : angle));
+  text(QStringLiteral("Text18"))
+      .setText(tx(QStringLiteral("Geração.Text18.power")) + (value ? fmt(*value, "##.##") : angle));
   // Active along the base (white), reactive upwards (soft green), apparent
   // the hypotenuse (magenta).
   const Point o = kTriangleOrigin;

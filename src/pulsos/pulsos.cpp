@@ -55,8 +55,8 @@ void HarmonicasPulsos::Inicio_Click() {
   drawTimeGrid(pic, kSmallGrid);
   // The current point is the last grid point (10000, 0), so the time scale
   // falls right of the surface; "Volts" starts the next line at the left edge.
-  pic.print(QStringLiteral("0          30s          60s"));
-  pic.print(QStringLiteral("Volts"));
+  pic.print(tx(QStringLiteral("HarmonicasPulsos.Picture1.time")));
+  pic.print(tx(QStringLiteral("HarmonicasPulsos.Picture1.volts")));
   double x = 1000;
   for (double t = 6.3; t >= 0; t = t - 0.01) {
     pic.pset(x, sinusoidY(t), pal::blue);

@@ -14,10 +14,6 @@ using namespace senoide;
 
 namespace {
 
-// The banner's texts written by the handlers (the same in both editions).
-const QString kBannerLocked = QStringLiteral("TECLE   RESET");
-const QString kBannerReset = QStringLiteral("VELMORA - Energia limpa para quem ensina");
-
 // The six buttons that draw; hidden while the resultant is on show.
 const char* const kDrawingButtons[] = {"Fundamental", "segundaH(1)", "executar", "terceira", "resultante1", "inter"};
 
@@ -313,7 +309,7 @@ void Senoide::resultante1_Click() {
   feitoN = 0;
   TextField& banner = text("Text36");
   banner.setBackColor(pal::yellow);
-  banner.setText(kBannerLocked);
+  banner.setText(tx(QStringLiteral("Senoide.Text36.locked")));
   setDrawingButtons(false);
 }
 
@@ -324,7 +320,7 @@ void Senoide::reset_Click() {
   surface("Picture3").cls();
   TextField& banner = text("Text36");
   banner.setBackColor(pal::green);
-  banner.setText(kBannerReset);
+  banner.setText(tx(QStringLiteral("Senoide.Text36.reset")));
   setDrawingButtons(true);
 }
 

@@ -180,7 +180,7 @@ void SenoideT::reset_corr_Click() {
 void SenoideT::reset_Click() {
   surface("Picture1").cls();
   surface("Picture3").cls();
-  text("Text2").setText(QStringLiteral(" "));
+  text("Text2").setText(tx(QStringLiteral("SenoideT.Text2.reset")));
   for (const char* name : {"Text23", "Text24", "Text25", "Text26", "Text27", "Text31", "Text32", "Text33", "Text34"})
     text(name).setText(fmt(0, "###.#"));
   temFund = 0;

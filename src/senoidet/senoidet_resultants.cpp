@@ -32,7 +32,7 @@ Phases SenoideT::lowerTerms(const Component& c, const char* const (&amplitude)[3
 void SenoideT::neutro_Click() {
   Surface& pic = surface("Picture3");
   pic.cls();
-  text("Text2").setText(QStringLiteral("Corrente"));
+  text("Text2").setText(tx(QStringLiteral("SenoideT.Text2.neutral")));
   drawSineGrid(pic, kLowerGrid);
   double x = 1000;
   const double y0 = 3200;
@@ -61,7 +61,7 @@ void SenoideT::neutro_Click() {
 void SenoideT::resultante1_Click() {
   Surface& pic = surface("Picture3");
   pic.cls();
-  text("Text2").setText(QStringLiteral("Tensão/Corrente"));
+  text("Text2").setText(tx(QStringLiteral("SenoideT.Text2.resultant")));
   drawSineGrid(pic, kLowerGrid);
   double x = 1000;
   const double y0 = 3200;
