@@ -95,12 +95,11 @@ TEST(SenoideTModel, EveryComponentSpansOneFundamentalPeriod) {
 // The largest neutral current of one component drawn alone, its three phases
 // of `amps` at the given angles, over the resultants' loop.
 double neutralPeak(ComponentId k, double order, double amps, Phases degrees) {
+  Terms terms;
+  terms[k] = Term{order, {amps, amps, amps}, degrees};
   double peak = 0;
-  for (double t = 6.28; t > -0.001; t = t - 0.001) {
-    Components i{};
-    for (Phase p : {R, S, T}) i[k][p] = resultantTerm(p, 20, amps, order, degrees[p], t);
-    peak = std::max(peak, std::fabs(neutral(i)));
-  }
+  for (double t = 6.28; t > -0.001; t = t - 0.001)
+    peak = std::max(peak, std::fabs(neutral(resultantTerms(terms, 20, t))));
   return peak;
 }
 

@@ -33,6 +33,14 @@ double resultantTerm(Phase p, double scale, double amplitude, double order, doub
   return scale * amplitude * std::sin(order * (t - kLag[p]) + radians(degrees));
 }
 
+Components resultantTerms(const Terms& terms, double scale, double t) {
+  Components v{};
+  for (std::size_t k = 0; k < terms.size(); ++k)
+    if (const auto& c = terms[k])
+      for (Phase p : {R, S, T}) v[k][p] = resultantTerm(p, scale, c->amplitude[p], c->order, c->degrees[p], t);
+  return v;
+}
+
 double neutral(const Components& i) {
   return (i[0][T] + i[1][T] + i[2][T] + i[3][T] + i[4][T]) + (i[0][S] + i[1][S] + i[2][S] + i[3][S] + i[4][S]) +
          (i[0][R] + i[1][R] + i[2][R] + i[3][R] + i[4][R]);

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 
 namespace fv::senoidet {
 
@@ -71,6 +72,21 @@ double reactive(double apparent, double degrees);
 // sin(order · (t − lag) + angle). Here, unlike the upper plot, the order
 // multiplies the lag. The fundamental is order 1.
 double resultantTerm(Phase p, double scale, double amplitude, double order, double degrees, double t);
+
+// A component as the resultants take it, its fields read once before the
+// sweep: its order and, per phase, its amplitude (volts or amps) and angle.
+struct Term {
+  double order;
+  Phases amplitude;
+  Phases degrees;
+};
+
+// The components that enter the resultants, by ComponentId; none for one not drawn.
+using Terms = std::array<std::optional<Term>, 5>;
+
+// The phases of every component at loop value t, each by resultantTerm; 0 for
+// a component not drawn.
+Components resultantTerms(const Terms& terms, double scale, double t);
 
 // The neutral current, the sum of every phase of every component: the
 // components of T are added first, then those of S, then those of R.

@@ -33,6 +33,8 @@ constexpr SenoideT::Component SenoideT::kComponents[5] = {
 
 SenoideT::SenoideT(App& app) : Form(app, QStringLiteral("SenoideT"), 15240, 11112, pal::grey) {
   build(layout());
+  upperPlot_ = &surface("Picture1");
+  lowerPlot_ = &surface("Picture3");
   setTabOrder({"FVR",         "FAR",         "FGR",        "FVS",     "FAS",      "FGS",   "FVT",   "FAT",    "FGT",
                "FUNDAMENTAL", "corrente",    "reset_corr", "FVR2",    "FAR2",     "FGR2",  "FVS2",  "FAS2",   "FGS2",
                "FVT2",        "FAT2",        "FGT2",       "SEGUNDA", "fvr3",     "FAR3",  "FGR3",  "FVS3",   "FAS3",
@@ -68,7 +70,7 @@ void SenoideT::dot(Surface& s, double x, double y, Color c) {
 }
 
 void SenoideT::upperGrid() {
-  Surface& pic = surface("Picture1");
+  Surface& pic = *upperPlot_;
   pic.cls();
   drawSineGrid(pic, upperSineGrid());
 }
@@ -86,7 +88,7 @@ void SenoideT::captureVoltages() {
 }
 
 void SenoideT::phaseVoltages(double t, double x, double y0) {
-  Surface& pic = surface("Picture1");
+  Surface& pic = *upperPlot_;
   const Phases volts{double(VR), double(VS), double(VT)};
   Phases y;
   for (Phase p : {R, S, T}) y[p] = fundamentalVolts(p, volts[p], t) + y0;
@@ -96,7 +98,7 @@ void SenoideT::phaseVoltages(double t, double x, double y0) {
 // Only phase R takes its angle; S and T are drawn a third and two thirds of a
 // period behind, whatever their angle fields say.
 void SenoideT::phaseCurrents(double t, double x, double y0) {
-  Surface& pic = surface("Picture1");
+  Surface& pic = *upperPlot_;
   const Component& c = kComponents[Fundamental];
   Phases y;
   const double ampsR = num(c.amps[R]);

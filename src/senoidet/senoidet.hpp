@@ -82,11 +82,17 @@ class SenoideT : public Form {
   void drawComponent(const Component& c, double order);
   // A component's order: its own, or the one in its order field.
   double orderOf(const Component& c) const;
-  // A harmonic component's phases in the resultants at loop value t, its
-  // amplitude (volts or amps) and angle fields read as they stand now.
-  senoidet::Phases lowerTerms(const Component& c, const char* const (&amplitude)[3], double scale, double t) const;
+  // The components drawn so far as the resultants take them, read from their
+  // fields: the fundamental with these amplitudes and the angles last
+  // captured, the harmonics with their current or voltage fields.
+  senoidet::Terms drawnTerms(const senoidet::Phases& fundamental, bool currents) const;
   // One point; a point with no finite position cannot be seen and is skipped.
   static void dot(Surface& s, double x, double y, Color c);
+
+  // The upper plot (Picture1) with the phase curves, the lower one (Picture3)
+  // with the resultants and the neutral.
+  Surface* upperPlot_ = nullptr;
+  Surface* lowerPlot_ = nullptr;
 };
 
 // Creates the SenoideT window.

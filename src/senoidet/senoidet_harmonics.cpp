@@ -12,7 +12,7 @@ double SenoideT::orderOf(const Component& c) const { return c.orderField ? num(c
 // The phase lags apply on the component's own time scale, so its three
 // curves stand a third of its own period apart.
 void SenoideT::drawComponent(const Component& c, double order) {
-  Surface& pic = surface("Picture1");
+  Surface& pic = *upperPlot_;
   double x = 1000;
   const double y0 = 2000;
   for (double t = sweepStart(order, c.period); t >= 0; t += -0.01) {
