@@ -150,12 +150,18 @@ void TextField::showLater() {
   stale_ = true;
   if (!syncPosted_) {
     syncPosted_ = true;
-    QCoreApplication::postEvent(this, new QEvent(kSyncEvent));
+    QCoreApplication::postEvent(this, new QEvent(syncEvent()));
   }
 }
 
+// A number of its own, given by Qt, so that no other event is taken for it.
+QEvent::Type TextField::syncEvent() {
+  static const auto type = QEvent::Type(QEvent::registerEventType());
+  return type;
+}
+
 bool TextField::event(QEvent* e) {
-  if (e->type() == kSyncEvent) {
+  if (e->type() == syncEvent()) {
     syncPosted_ = false;
     syncEditor();
     return true;

@@ -77,7 +77,7 @@ class TextField : public QWidget {
   // The editor shows text_ when the event loop next runs.
   void showLater();
   void fit();
-  static constexpr QEvent::Type kSyncEvent = QEvent::Type(QEvent::User + 72);
+  static QEvent::Type syncEvent();
   void applyColors();
 
   // Makes the text of a number written with setNumber.

@@ -226,7 +226,7 @@ void Surface::add(const SurfaceOp& op) {
   // and only the part of the surface they touch is shown anew.
   if (!flushPosted_) {
     flushPosted_ = true;
-    QCoreApplication::postEvent(this, new QEvent(kFlushEvent));
+    QCoreApplication::postEvent(this, new QEvent(flushEvent()));
   }
   if (!waiting_) {
     waiting_ = true;
@@ -303,8 +303,14 @@ void Surface::showAll() {
   }
 }
 
+// A number of its own, given by Qt, so that no other event is taken for it.
+QEvent::Type Surface::flushEvent() {
+  static const auto type = QEvent::Type(QEvent::registerEventType());
+  return type;
+}
+
 bool Surface::event(QEvent* e) {
-  if (e->type() == kFlushEvent) {
+  if (e->type() == flushEvent()) {
     flush(false);
     return true;
   }

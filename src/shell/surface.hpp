@@ -126,7 +126,7 @@ class Surface : public QWidget {
   QRect takeDirty();
   static std::vector<QPointer<Surface>>& waiting();
   void renderAll();
-  static constexpr QEvent::Type kFlushEvent = QEvent::Type(QEvent::User + 71);
+  static QEvent::Type flushEvent();
 
   DisplayList list_;
   DisplayList::Reader pending_{list_};  // the first operation not yet in the cache
