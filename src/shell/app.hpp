@@ -58,6 +58,9 @@ class App : public QObject {
   // Today's date in the locale's short date form.
   static QString today();
 
+  // The folder a picture was last saved into in this run (empty before the first).
+  QString pictureFolder;
+
   // The windows the program knows, by name.
   void registerWindow(const QString& name, Factory factory);
   bool knows(const QString& name) const { return factories_.count(name) > 0; }

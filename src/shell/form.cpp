@@ -44,17 +44,13 @@ Form::Form(App& app, const QString& name, int widthTwips, int heightTwips, Color
   connect(qApp, &QApplication::focusChanged, this, &Form::focusLost);
 
   // F11 shows the window full screen for a projector (everything zooms with
-  // it) and back; Esc leaves full screen, or finishes a running animation.
+  // it) and back; Esc leaves full screen (during an animation the input hold
+  // takes Esc before this shortcut: it finishes the run and drops what waits).
   auto* full = new QShortcut(QKeySequence(Qt::Key_F11), this);
   connect(full, &QShortcut::activated, this, [this] { setFullScreen(!isFullScreen()); });
   escape_ = new QShortcut(QKeySequence(Qt::Key_Escape), this);
   escape_->setEnabled(false);
-  connect(escape_, &QShortcut::activated, this, [this] {
-    if (app_.pacer().busy())
-      app_.pacer().finishNow();
-    else
-      setFullScreen(false);
-  });
+  connect(escape_, &QShortcut::activated, this, [this] { setFullScreen(false); });
 }
 
 Form::~Form() {

@@ -116,7 +116,7 @@ QString reason(const Form& window, const SaveResult& r) {
 // Where the save dialog opens: the folder last saved into in this run, else
 // the user's pictures, else the home folder.
 QString startFolder(const App& app) {
-  const QString last = app.property("pictureFolder").toString();
+  const QString last = app.pictureFolder;
   if (!last.isEmpty() && QDir(last).exists()) return last;
   const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
   if (!pictures.isEmpty() && QDir(pictures).exists()) return pictures;
@@ -258,7 +258,7 @@ QMenu* pictureMenu(Form& window, Surface& s) {
     QPointer<Surface> surface(&s);
     QObject::connect(dialog, &QFileDialog::fileSelected, &window, [&window, surface](const QString& path) {
       if (!surface) return;
-      window.app().setProperty("pictureFolder", QFileInfo(path).absolutePath());
+      window.app().pictureFolder = QFileInfo(path).absolutePath();
       const SaveResult r = savePicture(*surface, path);
 #ifdef __GLIBC__
       malloc_trim(0);
