@@ -113,6 +113,13 @@ QString reason(const Form& window, const SaveResult& r) {
   }
 }
 
+// What painting a large picture took goes back to the system.
+void giveBackMemory() {
+#ifdef __GLIBC__
+  malloc_trim(0);
+#endif
+}
+
 // Where the save dialog opens: the folder last saved into in this run, else
 // the user's pictures, else the home folder.
 QString startFolder(const App& app) {
@@ -237,9 +244,7 @@ QMenu* pictureMenu(Form& window, Surface& s) {
   menu->setAttribute(Qt::WA_DeleteOnClose);
   menu->addAction(window.tx(QStringLiteral("picture.copy")), &s, [&s] {
     QApplication::clipboard()->setImage(surfacePicture(s, 2.0));
-#ifdef __GLIBC__
-    malloc_trim(0);  // what painting the picture took goes back to the system
-#endif
+    giveBackMemory();
   });
   menu->addAction(window.tx(QStringLiteral("picture.save")), &s, [&window, &s] {
     auto* dialog = new QFileDialog(&window, window.tx(QStringLiteral("picture.saveTitle")));
@@ -260,9 +265,7 @@ QMenu* pictureMenu(Form& window, Surface& s) {
       if (!surface) return;
       window.app().pictureFolder = QFileInfo(path).absolutePath();
       const SaveResult r = savePicture(*surface, path);
-#ifdef __GLIBC__
-      malloc_trim(0);
-#endif
+      giveBackMemory();
       if (!r.ok) window.showMessage(window.tx(QStringLiteral("picture.notSaved")).arg(r.path, reason(window, r)));
     });
     dialog->open();
