@@ -30,56 +30,11 @@ double amplitude(const Surface& s, Color c, double axis) {
   return a;
 }
 
-QString caption(Form& f, const char* name) {
-  return f.button(name).text().replace(QLatin1Char('\n'), QLatin1Char(' '));
-}
-
 QRect rectOf(Form& f, const char* name) { return f.control(name).geometry(); }
 
 }  // namespace
 
 // ---- The window and its controls ---------------------------------------------------------
-
-TEST(SenoideTLayout, InputFramesHoldTheirFieldsWithInitialTextsAndRowColours) {
-  Program p(Edition::PT);
-  SenoideT& f = openT(p);
-  EXPECT_EQ(f.windowTitle(), "Senoide Trifasica");
-  EXPECT_EQ(f.initialSize(), QSize(1016, 741));
-  // Fields are F, then V, A or G, the phase and the component; the third
-  // harmonic's R voltage is spelt "fvr3".
-  const struct {
-    const char* suffix;
-    const char* texts[3];  // voltage, current, angle
-    Color rowS;
-  } frames[] = {{"", {"300", "15", "0"}, RGB(192, 255, 192)},
-                {"2", {"40", "5", "0"}, RGB(255, 255, 192)},
-                {"3", {"50", "5", "0"}, RGB(255, 255, 192)},
-                {"I", {"60", "5", "0"}, RGB(255, 255, 192)},
-                {"N", {"70", "5", "0"}, RGB(255, 255, 192)}};
-  int fields = 0;
-  for (const auto& fr : frames) {
-    const Color rows[3] = {RGB(192, 255, 255), fr.rowS, RGB(255, 192, 192)};
-    for (int p = 0; p < 3; ++p)
-      for (int k = 0; k < 3; ++k) {
-        QString name = QStringLiteral("F%1%2%3").arg(QChar("VAG"[k]), QChar("RST"[p]), fr.suffix);
-        if (name == "FVR3") name = "fvr3";
-        SCOPED_TRACE(name.toStdString());
-        EXPECT_EQ(f.text(name).text(), fr.texts[k]);
-        EXPECT_EQ(f.text(name).backColor(), rows[p]);
-        ++fields;
-      }
-  }
-  EXPECT_EQ(fields, 45);
-  // Rows at 600, 960, 1320 twips; FGT2 alone stands at 1440.
-  EXPECT_EQ(rectOf(f, "FVT2").y(), 88);
-  EXPECT_EQ(rectOf(f, "FGT2").y(), 96);
-  EXPECT_EQ(rectOf(f, "FGT3").y(), 88);
-  EXPECT_EQ(f.text("TitV").text(), "TENSÃO");
-  EXPECT_EQ(f.text("FaseS2").text(), "FASE S");
-  EXPECT_EQ(f.text("Text1").text(), "Tensão/Corrente");
-  EXPECT_EQ(f.text("Text2").text(), "");
-  EXPECT_TRUE(f.text("Text40").text().startsWith("VELMORA"));
-}
 
 TEST(SenoideTLayout, OrderFieldLiesOverTheBlankStretchOfItsButton) {
   Program p(Edition::PT);
@@ -90,46 +45,6 @@ TEST(SenoideTLayout, OrderFieldLiesOverTheBlankStretchOfItsButton) {
   const QObjectList& siblings = f.frame("Frame4(2)").children();
   EXPECT_GT(siblings.indexOf(&f.control("varIn")), siblings.indexOf(&f.control("NHARMO")));
   EXPECT_EQ(f.text("varIn").backColor(), RGB(255, 255, 0));
-}
-
-TEST(SenoideTLayout, ResultsPanelsAndButtonsOfBothEditions) {
-  Program pt(Edition::PT);
-  SenoideT& a = openT(pt);
-  for (const char* n : {"Text23", "Text24", "Text25", "Text26", "Text27", "Text31", "Text32", "Text33", "Text34",
-                        "Text35", "Text36", "Text37"})
-    EXPECT_EQ(a.text(n).text(), "0.0") << n;
-  EXPECT_EQ(a.text("Text3").text(), " Aparente");
-  EXPECT_EQ(a.text("Text24").foreColor(), RGB(0, 192, 0));
-  EXPECT_FALSE(a.button("reset").isVisibleTo(&a));
-  EXPECT_EQ(caption(a, "corrente"), "CORRENTE");
-  EXPECT_EQ(caption(a, "reset_corr"), "Troca");
-  EXPECT_EQ(caption(a, "SEGUNDA"), "SEGUNDA HARMONICA");
-  EXPECT_EQ(caption(a, "resultante1"), "Resultante Senoidal");
-  EXPECT_EQ(caption(a, "neutro"), "Resultante Neutro");
-  EXPECT_EQ(caption(a, "fim"), "RETORNA");
-  EXPECT_EQ(rectOf(a, "Frame1").x(), 824);
-  EXPECT_EQ(rectOf(a, "Text24"), QRect(64, 40, 57, 25));
-  EXPECT_EQ(rectOf(a, "Text40").x(), 72);
-
-  Program es(Edition::ES);
-  SenoideT& b = openT(es);
-  EXPECT_EQ(b.windowTitle(), "Senoide Trifasica");
-  EXPECT_EQ(b.text("TitV3").text(), "TENSION");
-  EXPECT_EQ(b.text("TitA3").text(), "CORRENTE");
-  EXPECT_EQ(b.text("Text1").text(), "Tension/Corrente");
-  EXPECT_EQ(caption(b, "corrente"), "CORIENTE");
-  EXPECT_EQ(caption(b, "reset_corr"), "Cambiar");
-  EXPECT_EQ(caption(b, "TERCEIRA"), "TERCEIRA ARMÓNICA");
-  EXPECT_EQ(caption(b, "inter"), "Inter Armónicas");
-  EXPECT_EQ(caption(b, "NHARMO"), "Armónica da            Ordem");
-  EXPECT_EQ(caption(b, "resultante1"), "Resultante Senosoide");
-  EXPECT_EQ(caption(b, "fim"), "Volver");
-  EXPECT_EQ(rectOf(b, "Frame1").x(), 816);
-  EXPECT_EQ(rectOf(b, "Text24"), QRect(72, 40, 49, 25));
-  EXPECT_EQ(rectOf(b, "reset_corr"), QRect(256, 112, 57, 25));
-  EXPECT_EQ(rectOf(b, "corrente").width(), 97);
-  EXPECT_EQ(rectOf(b, "Text35").height(), 27);
-  EXPECT_EQ(rectOf(b, "Text40").x(), 56);
 }
 
 TEST(SenoideTLayout, ReturnButtonShowsTheMenuAndKeepsTheWindow) {

@@ -7,11 +7,8 @@
 
 namespace fv {
 
-namespace {
-
-using namespace ctl;
-
 const std::vector<Ctl>& menuLayout() {
+  using namespace ctl;
   // clang-format off
   static const std::vector<Ctl> table = {
       button("geracao",  {10800, 360, 2895, 615},  nullptr, font::bold12),
@@ -31,8 +28,6 @@ const std::vector<Ctl>& menuLayout() {
   // clang-format on
   return table;
 }
-
-}  // namespace
 
 Analise::Analise(App& app) : Form(app, QStringLiteral("analise"), 13776, 11004, pal::grey) {
   build(menuLayout());

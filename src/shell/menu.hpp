@@ -5,6 +5,9 @@
 
 namespace fv {
 
+// The controls of the menu, in building order.
+const std::vector<Ctl>& menuLayout();
+
 class Analise : public Form {
   Q_OBJECT
  public:
