@@ -36,7 +36,6 @@ class Probe : public Form {
          .rEs = Rect{60, 500, 800, 375},
          .font = {"Arial", 12, true}},
         {.kind = Kind::Surface, .name = "Picture1", .r = {0, 900, 1500, 600}, .back = RGB(224, 224, 224)},
-        {.kind = Kind::Label, .name = "OnlyEs", .r = {0, 0, 100, 100}, .only = Only::ES},
     });
     onChange("Text1", [this] { ++changes; });
     onChange("HScroll1", [this] { text("Text2").setText(fmt(scroll("HScroll1").value(), "###.#")); });
@@ -177,11 +176,9 @@ TEST_F(FormTest, LayoutPlacesControlsInPixelsAndTheEditionsDiffer) {
   EXPECT_EQ(go.geometry(), QRect(4, 8, 53, 25));
   EXPECT_EQ(go.font().pixelSize(), 16);
   EXPECT_EQ(go.font().family(), "Liberation Sans");
-  EXPECT_FALSE(probe->has("OnlyEs"));
   Program es(Edition::ES);
   Probe p(es.app);
   EXPECT_EQ(p.control("Go").geometry().top(), 33);
-  EXPECT_TRUE(p.has("OnlyEs"));
 }
 
 TEST_F(FormTest, ResizingZoomsTheWholeContentUniformly) {

@@ -26,7 +26,6 @@ QFont makeFont(const FontSpec& layout, double zoom) {
   font.setPixelSize(pixelSize(layout.pt, zoom));
   font.setBold(layout.bold);
   font.setItalic(layout.italic);
-  font.setUnderline(layout.underline);
   font.setStyleStrategy(QFont::PreferAntialias);
   if (layout.digitAdvance > 0) {
     // Pixel sizes grow in whole steps; every advance is scaled alike to

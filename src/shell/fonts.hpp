@@ -11,7 +11,6 @@ struct FontSpec {
   double pt = 8.25;
   bool bold = false;
   bool italic = false;
-  bool underline = false;
   // When not 0, every digit advances this many twips (the advances of other
   // characters are scaled alike), so that a row of numbers keeps its
   // columns at any zoom.

@@ -146,7 +146,6 @@ QWidget* Form::widgetFor(const Ctl& c, QWidget* parent) {
 
 void Form::build(const std::vector<Ctl>& table) {
   for (const Ctl& c : table) {
-    if ((c.only == Only::PT && edition_ != Edition::PT) || (c.only == Only::ES && edition_ != Edition::ES)) continue;
     const QString name = QString::fromUtf8(c.name);
     if (controls_.contains(name)) throw std::logic_error("control listed twice: " + name.toStdString());
     QWidget* parent = this;

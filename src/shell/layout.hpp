@@ -13,7 +13,6 @@
 namespace fv {
 
 enum class Kind { Text, MultiText, HScroll, VScroll, Button, Option, Frame, Label, Surface };
-enum class Only { Both, PT, ES };
 
 struct Rect {
   int l = 0, t = 0, w = 0, h = 0;
@@ -36,7 +35,6 @@ struct Ctl {
   bool visible = true;
   int min = 0, max = 32767, value = 0;  // scroll bars
   int smallChange = 1, largeChange = 1;
-  Only only = Only::Both;            // present in one edition only
   std::optional<Color> backEs = {};  // ES background, when it differs
   std::optional<Color> foreEs = {};
   std::optional<FontSpec> fontEs = {};

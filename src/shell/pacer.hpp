@@ -28,7 +28,6 @@ class Pacer {
 
   // Instant mode (tests): pauses only add to the total.
   void setInstant(bool instant) { instant_ = instant; }
-  bool instant() const { return instant_; }
 
   // Sum of all counts asked for since the last reset.
   std::int64_t totalCount() const { return total_; }
@@ -44,12 +43,9 @@ class Pacer {
   // Finish now: the running handler goes on to its end without pausing (its
   // drawing and read-outs are those of a paced run). Nothing when none runs.
   void finishNow();
-  bool finishing() const { return finishing_; }
 
   // The program is quitting: the next pause throws Cancelled.
   void cancel() { cancelled_ = true; }
-  bool cancelled() const { return cancelled_; }
-  void clearCancel() { cancelled_ = false; }
 
   // How many times the pacer let the screen paint (for the benchmarks).
   std::int64_t frames() const { return frames_; }
