@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -107,4 +108,31 @@ TEST(GeracaoModel, PulseTrainHasFourPulsesOnALevelLine) {
   EXPECT_EQ(points[int(PulsePart::TrailingEdge)], 4 * 1401);
   EXPECT_EQ(lastLevel, 5000);
   EXPECT_EQ(end, 5000.5);
+}
+
+// The generator's steps: 631 of them, x 6 twips apart; with a phase angle the
+// phase mark shows until the current first dips below the axis.
+TEST(GeracaoModel, GeneratorSteps) {
+  struct Case {
+    std::optional<double> fi;
+    int marks;  // steps with the phase mark
+  };
+  // t starts at 6.3, a little past a whole turn: in phase, the current is
+  // above the axis for two steps.
+  const Case cases[] = {{std::nullopt, 0}, {0, 2}, {kHalfPi, 159}, {-0.5, 0}};
+  for (const Case& c : cases) {
+    int steps = 0, marks = 0, curves = 0;
+    double lastX = 0;
+    const double end = generatorSteps(c.fi, [&](const Step& s) {
+      ++steps;
+      lastX = s.x;
+      curves += s.curves.has_value();
+      marks += s.curves && s.curves->phaseMark;
+    });
+    EXPECT_EQ(steps, 631);
+    EXPECT_EQ(curves, c.fi ? 631 : 0);
+    EXPECT_EQ(marks, c.marks) << c.fi.value_or(-1);
+    EXPECT_EQ(lastX, 1000 + 630 * 6);
+    EXPECT_EQ(end, lastX + 6);
+  }
 }

@@ -140,35 +140,23 @@ TEST(SenoideTFundamental, BadInputStopsAndLeavesTheFlagUnset) {
 
 // ---- Harmonic components ---------------------------------------------------------------------
 
-TEST(SenoideTHarmonics, PassesStepsColoursAndFlags) {
+// Each button draws its component's three curves (their sweeps are the
+// model's) in its colours and order, with its pause, and flags it.
+TEST(SenoideTHarmonics, PassesColoursAndFlags) {
   Program p(Edition::PT);
   SenoideT& f = openT(p);
   const Surface& s = f.surface("Picture1");
   const struct {
     const char* button;
     int passes;
-    double lastX;
-    double amplitude;
     Color order[3];  // drawing order within a pass
     std::int64_t pause;
     std::int16_t SenoideT::*flag;
   } cases[] = {
-      {"SEGUNDA", 1257, 4768, 200, {RGB(50, 50, 255), RGB(50, 255, 50), RGB(255, 50, 50)}, 10000, &SenoideT::tem2},
-      {"TERCEIRA",
-       1884,
-       4766,
-       250,
-       {RGB(200, 10, 255), RGB(200, 255, 200), RGB(255, 200, 200)},
-       10000,
-       &SenoideT::tem3},
-      {"inter",
-       943,
-       4768,
-       300,
-       {RGB(200, 200, 255), RGB(200, 255, 100), RGB(255, 200, 100)},
-       5000,
-       &SenoideT::temInter},
-      {"NHARMO", 3780, 4779, 350, {RGB(200, 200, 255), RGB(200, 255, 100), RGB(255, 200, 100)}, 5000, &SenoideT::temN},
+      {"SEGUNDA", 1257, {RGB(50, 50, 255), RGB(50, 255, 50), RGB(255, 50, 50)}, 10000, &SenoideT::tem2},
+      {"TERCEIRA", 1884, {RGB(200, 10, 255), RGB(200, 255, 200), RGB(255, 200, 200)}, 10000, &SenoideT::tem3},
+      {"inter", 943, {RGB(200, 200, 255), RGB(200, 255, 100), RGB(255, 200, 100)}, 5000, &SenoideT::temInter},
+      {"NHARMO", 3780, {RGB(200, 200, 255), RGB(200, 255, 100), RGB(255, 200, 100)}, 5000, &SenoideT::temN},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.button);
@@ -178,11 +166,7 @@ TEST(SenoideTHarmonics, PassesStepsColoursAndFlags) {
     EXPECT_EQ(countOps(s, SurfaceOp::Line), 0);  // no grid of their own
     for (int k = 0; k < 3; ++k) {
       EXPECT_EQ(s.ops()[k].color, c.order[k]);
-      const auto pts = points(s, c.order[k]);
-      ASSERT_EQ(int(pts.size()), c.passes);
-      EXPECT_FLOAT_EQ(pts.front().x1, 1000);
-      EXPECT_NEAR(pts.back().x1, c.lastX, 0.01);
-      EXPECT_NEAR(amplitude(s, c.order[k], 2000), c.amplitude, 1);
+      EXPECT_EQ(countPoints(s, c.order[k]), c.passes);
     }
     EXPECT_EQ(fv::testing::pacer().totalCount(), c.passes * c.pause);
     EXPECT_EQ(f.*c.flag, 1);

@@ -18,6 +18,23 @@ std::unique_ptr<Form> makeGeracao(App& app) { return std::make_unique<Geracao>(a
 Geracao::Geracao(App& app) : Form(app, QStringLiteral("Geração"), 15240, 11112, pal::grey) {
   initPictures();
   build(geracaoLayout());
+  waves_ = &surface(QStringLiteral("Picture1"));
+  generator_ = &surface(QStringLiteral("Picture2"));
+  triangle_ = &surface(QStringLiteral("Picture3"));
+  angle_ = &scroll(QStringLiteral("HScroll1"));
+  angleText_ = &text(QStringLiteral("Text3"));
+  factor_ = &text(QStringLiteral("Text8"));
+  apparent_ = &text(QStringLiteral("Text5"));
+  active_ = &text(QStringLiteral("Text4"));
+  reactive_ = &text(QStringLiteral("Text21"));
+  generation_ = &button(QStringLiteral("geração"));
+  frame1_ = &frame(QStringLiteral("Frame1"));
+  frame2_ = &frame(QStringLiteral("Frame2"));
+  text10_ = &text(QStringLiteral("Text10"));
+  text11_ = &text(QStringLiteral("Text11"));
+  for (const char* name : {"Text14", "Text15", "Text16", "Text17", "Text13"})
+    triangleCaptions_.push_back(&text(QString::fromUtf8(name)));
+  angleCaption_ = &text(QStringLiteral("Text18"));
 
   auto* logo = new FixedPicture(
       pt() ? QStringLiteral(":/geracao/logo_pt.svg") : QStringLiteral(":/geracao/logo_es.svg"), kGeracaoLogo.w, false);
@@ -25,6 +42,7 @@ Geracao::Geracao(App& app) : Form(app, QStringLiteral("Geração"), 15240, 11112
   logo->lower();
   for (const PictureBox& p : geracaoPictures())
     adopt(new FixedPicture(QString::fromUtf8(p.resource), p.r.w, true), QString::fromUtf8(p.name), p.r);
+  picture5_ = &control(QStringLiteral("Picture5"));
 
   setTabOrder({"volta",  "Picture1", "Picture2", "go",       "pulso",    "Text10",    "Text11",  "Text12",
                "Frame1", "HScroll1", "Text1",    "Text2",    "Text3",    "Frame2",    "Text4",   "geração",
@@ -32,8 +50,8 @@ Geracao::Geracao(App& app) : Form(app, QStringLiteral("Geração"), 15240, 11112
                "Text14", "Text15",   "Text16",   "Text17",   "Text18",   "Command1",  "Text19",  "Text7",
                "Text20", "Text21",   "Picture4", "Picture5", "Picture6"});
   // Frames hold a place in the order but never take the focus themselves.
-  frame(QStringLiteral("Frame1")).setFocusPolicy(Qt::NoFocus);
-  frame(QStringLiteral("Frame2")).setFocusPolicy(Qt::NoFocus);
+  frame1_->setFocusPolicy(Qt::NoFocus);
+  frame2_->setFocusPolicy(Qt::NoFocus);
 
   onClick(QStringLiteral("go"), [this] { go_Click(); });
   onClick(QStringLiteral("geração"), [this] { geracao_Click(); });
@@ -42,7 +60,7 @@ Geracao::Geracao(App& app) : Form(app, QStringLiteral("Geração"), 15240, 11112
   setFocusHome({"go"});
   // Each change of the angle replays the animation: a drag of the thumb
   // raises one change, when it is released.
-  scroll(QStringLiteral("HScroll1")).setTracking(false);
+  angle_->setTracking(false);
   onChange(QStringLiteral("HScroll1"), [this] { HScroll1_Change(); });
   // CAPACITOR, indutor and Command1 have no action.
 
@@ -50,100 +68,79 @@ Geracao::Geracao(App& app) : Form(app, QStringLiteral("Geração"), 15240, 11112
 }
 
 void Geracao::Form_Load() {
-  button(QStringLiteral("geração")).setVisible(false);
-  surface(QStringLiteral("Picture3")).setVisible(false);
-  frame(QStringLiteral("Frame1")).setVisible(false);
-  frame(QStringLiteral("Frame2")).setVisible(false);
-  text(QStringLiteral("Text10")).setVisible(false);
-  text(QStringLiteral("Text11")).setVisible(false);
+  generation_->setVisible(false);
+  triangle_->setVisible(false);
+  frame1_->setVisible(false);
+  frame2_->setVisible(false);
+  text10_->setVisible(false);
+  text11_->setVisible(false);
 }
 
-double Geracao::phi() const { return phaseAngle(scroll(QStringLiteral("HScroll1")).value()); }
+double Geracao::phi() const { return phaseAngle(angle_->value()); }
 
 void Geracao::drawGenerator() {
-  Surface& p2 = surface(QStringLiteral("Picture2"));
+  Surface& p2 = *generator_;
   for (int r = kCore.from; r <= kCore.to; r += 5) p2.circle(kCx, kCy, r, pal::blue);
   for (int r = kRing.from; r <= kRing.to; r += 5) p2.circle(kCx, kCy, r, pal::red);
   for (int r = kRim.from; r <= kRim.to; r += 5) p2.circle(kCx, kCy, r, pal::cyan);
 }
 
 void Geracao::drawWaveformGrid() {
-  Surface& p1 = surface(QStringLiteral("Picture1"));
+  Surface& p1 = *waves_;
   p1.line(100, 2000, 9000, 2000, pal::green);  // voltage and current
   p1.line(100, 4000, 9000, 4000, pal::green);  // power
   for (int x : kDegreeLines) p1.line(x, 100, x, 5000, pal::green);
 }
 
-void Geracao::runGenerator(std::int64_t pauseCount, const std::function<void(double t)>& waveforms) {
-  Surface& p1 = surface(QStringLiteral("Picture1"));
-  Surface& p2 = surface(QStringLiteral("Picture2"));
-  double a = 4.75;
-  X = 1000;
-  for (double t = 6.3; t >= 0; t = t - 0.01) {
-    // 1. The rotor mark, 2. the mark of ten steps before erased in the rim's
-    // cyan, 3. a turn clockwise.
-    for (double r : kMarkRadii) {
-      const Point m = rotorMark(a, r);
-      p2.pset(m.x, m.y, pal::blue);
-    }
-    for (double r : kMarkRadii) {
-      const Point m = rotorMark(a + 0.1, r);
-      p2.pset(m.x, m.y, pal::cyan);
-    }
-    a = a - 0.01;
-    // 4. The voltage point, with the trail of twenty steps before in magenta.
-    const double V = voltageY(t);
-    const double W = trailY(t);
-    for (double x : {4800.0, 4810.0, 4820.0}) {
-      p1.pset(x, W, pal::magenta);
-      p1.pset(x, V, pal::blue);
-    }
-    // 5. The waveforms, when asked for.
-    if (waveforms) waveforms(t);
-    // 6. Next x, 7. pause.
-    X = X + 6;
-    pause(pauseCount);
+// 1. The rotor mark, 2. the mark of ten steps before erased in the rim's
+// cyan, 3. the voltage point, with the trail of twenty steps before in magenta.
+void Geracao::drawGeneratorStep(const Step& s) {
+  for (const Point& m : s.mark) generator_->pset(m.x, m.y, pal::blue);
+  for (const Point& m : s.erased) generator_->pset(m.x, m.y, pal::cyan);
+  for (double x : {4800.0, 4810.0, 4820.0}) {
+    waves_->pset(x, s.trail, pal::magenta);
+    waves_->pset(x, s.voltage, pal::blue);
   }
 }
 
 void Geracao::fullGeneration(std::int64_t pauseCount, std::int64_t extraPause) {
-  Surface& p1 = surface(QStringLiteral("Picture1"));
+  Surface& p1 = *waves_;
   p1.cls();
-  surface(QStringLiteral("Picture2")).cls();
-  int flag = 0;
+  generator_->cls();
   drawGenerator();
   drawWaveformGrid();
-  runGenerator(pauseCount, [&](double t) {
+  const double fi = phi();
+  const Powers pw = powers(fi);
+  X = generatorSteps(fi, [&](const Step& s) {
+    X = s.x;
+    drawGeneratorStep(s);
     pause(extraPause);
-    const double fi = phi();
-    p1.pset(X, voltageY(t), pal::blue);
-    const double I = currentY(t, fi);
-    p1.pset(X, I, pal::magenta);
-    // The phase mark on the axis, up to where the current first rises above it.
-    if (I >= 2000) {
-      if (flag == 0) p1.pset(X, 2000, pal::black);
-    } else {
-      flag = 1;
-    }
-    const Powers pw = powers(fi);
-    writeNumber(text(QStringLiteral("Text5")), pw.apparent, "##.#");
-    writeNumber(text(QStringLiteral("Text4")), pw.active, "##.#");
-    writeNumber(text(QStringLiteral("Text21")), pw.reactive, "##.#");
+    p1.pset(X, s.voltage, pal::blue);
+    p1.pset(X, s.curves->current, pal::magenta);
+    if (s.curves->phaseMark) p1.pset(X, 2000, pal::black);
+    writeNumber(*apparent_, pw.apparent, "##.#");
+    writeNumber(*active_, pw.active, "##.#");
+    writeNumber(*reactive_, pw.reactive, "##.#");
     // The instantaneous power, in the surface's own foreground colour.
-    p1.pset(X, powerY(t, fi));
+    p1.pset(X, s.curves->power);
+    pause(pauseCount);
   });
 }
 
 void Geracao::go_Click() {
-  Surface& p1 = surface(QStringLiteral("Picture1"));
+  Surface& p1 = *waves_;
   p1.cls();
-  surface(QStringLiteral("Picture2")).cls();
+  generator_->cls();
   drawGenerator();
   p1.line(100, 2000, 9000, 2000, pal::white);
   p1.line(1000, 100, 1000, 5000, pal::black);
-  runGenerator(200000, nullptr);
-  button(QStringLiteral("geração")).setVisible(true);
-  control(QStringLiteral("Picture5")).setVisible(false);
+  X = generatorSteps(std::nullopt, [&](const Step& s) {
+    X = s.x;
+    drawGeneratorStep(s);
+    pause(200000);
+  });
+  generation_->setVisible(true);
+  picture5_->setVisible(false);
 }
 
 void Geracao::geracao_Click() {
@@ -152,30 +149,25 @@ void Geracao::geracao_Click() {
     fullGeneration(10000, 300000);
   else
     fullGeneration(200000, 0);
-  surface(QStringLiteral("Picture3")).setVisible(true);
-  frame(QStringLiteral("Frame1")).setVisible(true);
-  frame(QStringLiteral("Frame2")).setVisible(true);
-  text(QStringLiteral("Text10")).setVisible(true);
-  text(QStringLiteral("Text11")).setVisible(true);
+  triangle_->setVisible(true);
+  frame1_->setVisible(true);
+  frame2_->setVisible(true);
+  text10_->setVisible(true);
+  text11_->setVisible(true);
 }
 
 void Geracao::HScroll1_Change() {
   const double fi = phi();
-  text(QStringLiteral("Text3")).setText(fmt(degrees(fi), "##.##"));
-  text(QStringLiteral("Text8")).setText(fmt(powerFactor(fi), "#.###"));
-  Surface& p3 = surface(QStringLiteral("Picture3"));
+  angleText_->setText(fmt(degrees(fi), "##.##"));
+  factor_->setText(fmt(powerFactor(fi), "#.###"));
+  Surface& p3 = *triangle_;
   p3.cls();
-  text(QStringLiteral("Text14")).setText(tx(QStringLiteral("Geração.Text14.power")));
-  text(QStringLiteral("Text15")).setText(tx(QStringLiteral("Geração.Text15.power")));
-  text(QStringLiteral("Text16")).setText(tx(QStringLiteral("Geração.Text16.power")));
-  text(QStringLiteral("Text17")).setText(tx(QStringLiteral("Geração.Text17.power")));
-  text(QStringLiteral("Text13")).setText(tx(QStringLiteral("Geração.Text13.power")));
+  for (TextField* t : triangleCaptions_) t->setText(tx(QStringLiteral("Geração.%1.power").arg(t->objectName())));
   // The angle again, formatted from the text just written; a text that is
   // not a number (the lone separator of zero, say) is kept as it stands.
-  const QString angle = text(QStringLiteral("Text3")).text();
+  const QString angle = angleText_->text();
   const std::optional<double> value = parse(angle);
-  text(QStringLiteral("Text18"))
-      .setText(tx(QStringLiteral("Geração.Text18.power")) + (value ? fmt(*value, "##.##") : angle));
+  angleCaption_->setText(tx(QStringLiteral("Geração.Text18.power")) + (value ? fmt(*value, "##.##") : angle));
   // Active along the base (white), reactive upwards (soft green), apparent
   // the hypotenuse (magenta).
   const Point o = kTriangleOrigin;
@@ -184,11 +176,11 @@ void Geracao::HScroll1_Change() {
   p3.line(c.x, o.y, c.x, c.y, pal::softGreen);
   p3.line(o.x, o.y, c.x, c.y, pal::magenta);
   fullGeneration(10000, 0);
-  control(QStringLiteral("Picture5")).setVisible(false);
+  picture5_->setVisible(false);
 }
 
 void Geracao::pulso_Click() {
-  Surface& p1 = surface(QStringLiteral("Picture1"));
+  Surface& p1 = *waves_;
   p1.cls();
   p1.line(100, 2000, 9000, 2000, pal::green);
   p1.line(1000, 100, 1000, 5000, pal::green);

@@ -7,6 +7,7 @@
 #include <memory>
 #include <vector>
 
+#include "geracao/model.hpp"
 #include "shell/form.hpp"
 
 namespace fv {
@@ -48,15 +49,42 @@ class Geracao : public Form {
   void drawGenerator();
   // The axes and the 0° to 360° grid of Picture1.
   void drawWaveformGrid();
-  // The 631 steps of the turning generator. `waveforms` runs in the middle
-  // of each step, after the voltage point; `pauseCount` ends each step.
-  void runGenerator(std::int64_t pauseCount, const std::function<void(double t)>& waveforms);
   // Both surfaces cleared, the generator and the grid drawn, and the
   // generator run with the voltage, current and power curves and the
-  // power read-outs; `extraPause` comes before the curves of each step.
+  // power read-outs; `extraPause` comes before the curves of each step,
+  // `pauseCount` ends each step.
   void fullGeneration(std::int64_t pauseCount, std::int64_t extraPause);
+  // The rotor mark and the voltage point of a step.
+  void drawGeneratorStep(const geracao::Step& s);
   // The phase angle in radians, as the scroll bar stands.
   double phi() const;
+
+  // Bound once: the waveforms (Picture1), the generator (Picture2) and the
+  // power triangle (Picture3); the angle's bar (HScroll1).
+  Surface* waves_ = nullptr;
+  Surface* generator_ = nullptr;
+  Surface* triangle_ = nullptr;
+  ScrollBar* angle_ = nullptr;
+  // The read-outs: the angle (Text3), the power factor (Text8) and the
+  // apparent, active and reactive powers (Text5, Text4, Text21).
+  TextField* angleText_ = nullptr;
+  TextField* factor_ = nullptr;
+  TextField* apparent_ = nullptr;
+  TextField* active_ = nullptr;
+  TextField* reactive_ = nullptr;
+  // What the curves show once drawn: the generation button, the triangle,
+  // its frames and captions (Frame1, Frame2, Text10, Text11).
+  Button* generation_ = nullptr;
+  Frame* frame1_ = nullptr;
+  Frame* frame2_ = nullptr;
+  TextField* text10_ = nullptr;
+  TextField* text11_ = nullptr;
+  // The triangle's captions, rewritten at each change of the angle, in that
+  // order (Text14 to Text17, Text13), and the one that repeats the angle (Text18).
+  std::vector<TextField*> triangleCaptions_;
+  TextField* angleCaption_ = nullptr;
+  // The picture the first run hides.
+  QWidget* picture5_ = nullptr;
 };
 
 }  // namespace fv

@@ -24,6 +24,28 @@ Point triangleCorner(double fi) {
   return {kTriangleOrigin.x + 2500 * std::cos(fi), kTriangleOrigin.y - 2500 * std::sin(fi)};
 }
 
+double generatorSteps(std::optional<double> fi, const std::function<void(const Step&)>& visit) {
+  double a = 4.75;
+  double x = 1000;
+  bool dipped = false;
+  for (double t = 6.3; t >= 0; t = t - 0.01) {
+    Step s{t, x, {}, {}, voltageY(t), trailY(t), std::nullopt};
+    for (int k = 0; k < 4; ++k) {
+      s.mark[k] = rotorMark(a, kMarkRadii[k]);
+      s.erased[k] = rotorMark(a + 0.1, kMarkRadii[k]);
+    }
+    a = a - 0.01;
+    if (fi) {
+      const double current = currentY(t, *fi);
+      if (current < 2000) dipped = true;
+      s.curves = Step::Curves{current, !dipped, powerY(t, *fi)};
+    }
+    visit(s);
+    x = x + 6;
+  }
+  return x;
+}
+
 double pulseTrain(const std::function<void(double x, double y, PulsePart part)>& point) {
   // A counter rising by 0.5 each half twip starts a pulse when it reaches 500.
   double x = 1000;

@@ -3,7 +3,9 @@
 // power triangle. Twips, y down.
 #pragma once
 
+#include <array>
 #include <functional>
+#include <optional>
 
 namespace fv::geracao {
 
@@ -55,6 +57,29 @@ double powerFactor(double fi);
 // upwards, apparent the hypotenuse. The corner where the last two meet.
 inline constexpr Point kTriangleOrigin{300, 2500};
 Point triangleCorner(double fi);
+
+// One step of the turning generator, and of the curves when they are drawn.
+struct Step {
+  double t, x;                  // the loop value and the x of the curves
+  std::array<Point, 4> mark;    // the rotor mark, from the rim inwards
+  std::array<Point, 4> erased;  // the mark of ten steps before, erased
+  double voltage, trail;        // y of the voltage point and of its trail
+  // The curves at phase angle fi, when asked for: the current, whether the
+  // phase mark shows on the axis (until the current first dips below it),
+  // and the instantaneous power.
+  struct Curves {
+    double current;
+    bool phaseMark;
+    double power;
+  };
+  std::optional<Curves> curves;
+};
+
+// The 631 steps of the generator: t falls from 6.3 to 0 by 0.01 while the
+// rotor turns clockwise from 4.75 by 0.01 radians and x grows from 1000 by
+// 6; visit(step). With a phase angle, each step carries its curves. Returns
+// the x after the last step.
+double generatorSteps(std::optional<double> fi, const std::function<void(const Step&)>& visit);
 
 // The pulse train of the pulse button, point by point in drawing order:
 // a level line at 1100 from x 1000 to 5000, broken every 500 twips by a

@@ -23,6 +23,23 @@ double currentR(double amps, double degrees, double t) { return 20 * (amps * std
 
 double currentLagging(Phase p, double amps, double t) { return 20 * (amps * std::sin(t - kCurrentLag[p])); }
 
+Phases voltagesAt(const Phases& volts, double t) {
+  Phases y;
+  for (Phase p : {R, S, T}) y[p] = fundamentalVolts(p, volts[p], t) + kUpperAxis;
+  return y;
+}
+
+Phases currentsAt(const Currents& c, double t) {
+  return {currentR(c.amps[R], c.degreesR, t) + kUpperAxis, currentLagging(S, c.amps[S], t) + kUpperAxis,
+          currentLagging(T, c.amps[T], t) + kUpperAxis};
+}
+
+Phases componentAt(const ComponentFields& c, double t) {
+  Phases y;
+  for (Phase p : {R, S, T}) y[p] = kUpperAxis + componentVolts(p, c.volts[p], c.degrees[p], t);
+  return y;
+}
+
 double apparentStep(double amps, double volts) { return amps * volts / 100000; }
 
 double active(double apparent, double degrees) { return apparent * std::cos(radians(degrees)); }

@@ -8,6 +8,8 @@
 #include <array>
 #include <optional>
 
+#include "core/angles.hpp"
+
 namespace fv::senoidet {
 
 enum Phase { R, S, T };
@@ -94,5 +96,148 @@ double neutral(const Components& i);
 
 // The y of a phase's resultant: y0, then each component added in turn.
 double resultant(double y0, const Components& v, Phase p);
+
+// ---- The sweeps ----
+//
+// Each walk gives every pass of a drawing to `visit`, which draws and pauses,
+// and returns the number of passes. Where a window reads its fields inside a
+// sweep, the walk asks `supply` for them once, at the pass where they were
+// first read: a field that is not a number then stops the drawing after the
+// same points.
+
+// Where the curves start, and the axes of the upper and lower plots.
+inline constexpr double kLeft = 1000;
+inline constexpr double kUpperAxis = 2000, kLowerAxis = 3200;
+
+// The upper plot: the loop value t falls from `start` to 0 by 0.01 while x
+// grows from kLeft by `step`; visit(t, x).
+template <class Visit>
+int upperSweep(double start, double step, Visit&& visit) {
+  int passes = 0;
+  double x = kLeft;
+  for (double t = start; t >= 0; t += -0.01, ++passes) {
+    visit(t, x);
+    x = x + step;
+  }
+  return passes;
+}
+
+// The fundamental's passes run over one period of 6.2832, 6 twips apart.
+inline constexpr double kFundamentalStep = 6;
+
+// The three phase voltages of the fundamental at t, on the upper axis.
+Phases voltagesAt(const Phases& volts, double t);
+
+// The fundamental's currents as typed: only R takes its angle.
+struct Currents {
+  Phases amps;
+  double degreesR;
+};
+// The three phase currents at t, on the upper axis.
+Phases currentsAt(const Currents& c, double t);
+
+// The fundamental's voltages from the whole volts captured: visit(x, y).
+template <class Visit>
+int voltageSweep(const Phases& volts, Visit&& visit) {
+  return upperSweep(kPeriod, kFundamentalStep, [&](double t, double x) { visit(x, voltagesAt(volts, t)); });
+}
+
+// The voltages and then the currents of each pass: volts(x, y), currents(x, y).
+// The currents' fields are read after the first pass's voltages.
+template <class Supply, class Volts, class Amps>
+int voltageAndCurrentSweep(const Phases& volts, Supply&& supply, Volts&& drawVolts, Amps&& drawCurrents) {
+  std::optional<Currents> c;
+  return upperSweep(kPeriod, kFundamentalStep, [&](double t, double x) {
+    drawVolts(x, voltagesAt(volts, t));
+    if (!c) c = supply();
+    drawCurrents(x, currentsAt(*c, t));
+  });
+}
+
+// The currents alone: visit(x, y).
+template <class Visit>
+int currentSweep(const Currents& c, Visit&& visit) {
+  return upperSweep(kPeriod, kFundamentalStep, [&](double t, double x) { visit(x, currentsAt(c, t)); });
+}
+
+// The fields the power read-outs are worked from, as typed (the voltages not
+// rounded to whole volts).
+struct PowerFields {
+  Phases amps, volts, degrees;
+};
+// The three powers of each phase.
+struct PowerReadOut {
+  Phases apparent, active, reactive;
+};
+
+// The fundamental's voltages with its powers: at each pass draw(x, y), then
+// readOut(r) with the powers summed so far, which grow while the curves are
+// drawn. The power fields are read after the first pass's points. Returns the
+// last read-out.
+template <class Supply, class Draw, class ReadOut>
+PowerReadOut powerSweep(const Phases& volts, Supply&& supply, Draw&& draw, ReadOut&& readOut) {
+  std::optional<PowerFields> f;
+  Phases apparent{};
+  PowerReadOut r{};
+  upperSweep(kPeriod, kFundamentalStep, [&](double t, double x) {
+    draw(x, voltagesAt(volts, t));
+    if (!f) f = supply();
+    for (Phase p : {R, S, T}) {
+      apparent[p] = apparent[p] + apparentStep(f->amps[p], f->volts[p]);
+      r.apparent[p] = apparent[p];
+      r.active[p] = active(apparent[p], f->degrees[p]);
+      r.reactive[p] = reactive(apparent[p], f->degrees[p]);
+    }
+    readOut(r);
+  });
+  return r;
+}
+
+// A harmonic component's fields as typed, per phase.
+struct ComponentFields {
+  Phases volts, degrees;
+};
+// The three phase voltages of a component at t (its own time scale), on the upper axis.
+Phases componentAt(const ComponentFields& c, double t);
+
+// A harmonic component: `order` periods of `period` over the stretch of one
+// fundamental period: visit(x, y). Its fields are read at the first pass, so
+// an order that draws nothing reads none.
+template <class Supply, class Visit>
+int componentSweep(double order, double period, Supply&& supply, Visit&& visit) {
+  std::optional<ComponentFields> c;
+  return upperSweep(sweepStart(order, period), sweepStep(order), [&](double t, double x) {
+    if (!c) c = supply();
+    visit(x, componentAt(*c, t));
+  });
+}
+
+// The lower plot: t falls from one turn to 0 by 0.001 while x grows by 0.6,
+// over the same stretch as the upper curves; visit(t, x).
+template <class Visit>
+int lowerSweep(Visit&& visit) {
+  int passes = 0;
+  double x = kLeft;
+  for (double t = kTurn; t > -0.001; t = t - 0.001, ++passes) {
+    visit(t, x);
+    x = x + 0.6;
+  }
+  return passes;
+}
+
+// The neutral current of the components drawn, 20 twips an ampere: visit(x, y).
+template <class Visit>
+int neutralSweep(const Terms& currents, Visit&& visit) {
+  return lowerSweep([&](double t, double x) { visit(x, neutral(resultantTerms(currents, 20, t)) + kLowerAxis); });
+}
+
+// The resultant phase voltages, 5 twips a volt: visit(x, y) with R, S and T.
+template <class Visit>
+int resultantSweep(const Terms& volts, Visit&& visit) {
+  return lowerSweep([&](double t, double x) {
+    const Components v = resultantTerms(volts, 5, t);
+    visit(x, Phases{resultant(kLowerAxis, v, R), resultant(kLowerAxis, v, S), resultant(kLowerAxis, v, T)});
+  });
+}
 
 }  // namespace fv::senoidet

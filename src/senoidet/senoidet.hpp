@@ -3,6 +3,7 @@
 // voltages and the neutral current.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <vector>
@@ -32,8 +33,7 @@ class SenoideT : public Form {
     const char* amps[3];
     const char* degrees[3];
     std::int16_t SenoideT::*drawn;  // 1 once drawn: it then enters the resultants
-    double order;                   // periods in one fundamental period
-    const char* orderField;         // where the order is read instead, when not null
+    double order;                   // periods in one fundamental period (the N-th's is typed)
     double period;                  // the upper curves start at order × period
     std::int64_t pause;             // the upper curves pause this long after each pass
     Trace traces[3];                // the upper curves in drawing order
@@ -66,33 +66,52 @@ class SenoideT : public Form {
   std::int16_t modoCorr = 0;
 
  private:
+  // A component's fields, bound once: R, S and T of each.
+  using PhaseFields = std::array<TextField*, 3>;
+  struct Fields {
+    PhaseFields volts, amps, degrees;
+  };
+
   // Clears the upper surface and draws its grid.
   void upperGrid();
   // Reads three phase fields, R, S and T in that order (the first that is not
   // a number is the one a message names), as whole numbers.
-  void capturePhases(const char* const (&fields)[3], std::int16_t& r, std::int16_t& s, std::int16_t& t);
+  void capturePhases(const PhaseFields& f, std::int16_t& r, std::int16_t& s, std::int16_t& t);
   // Captures the fundamental's voltages and angles from their fields.
   void captureVoltages();
-  // The three fundamental phase-voltage points of one pass at loop value t,
-  // from the voltages last captured.
-  void phaseVoltages(double t, double x, double y0);
-  // The three phase-current points of one pass at loop value t.
-  void phaseCurrents(double t, double x, double y0);
+  // The fundamental's voltages as last captured.
+  senoidet::Phases capturedVolts() const { return {double(VR), double(VS), double(VT)}; }
+  // The fundamental's current fields, in the order the currents read them.
+  senoidet::Currents currentFields() const;
+  // The three curves of a pass on a plot, in the component's drawing order.
+  void drawPass(Surface& s, const Component& c, double x, const senoidet::Phases& y);
   // The three phase voltages of a harmonic component on the upper surface.
-  void drawComponent(const Component& c, double order);
-  // A component's order: its own, or the one in its order field.
-  double orderOf(const Component& c) const;
+  void drawComponent(senoidet::ComponentId k, double order);
+  // A component's order: its own, or the N-th's as typed.
+  double orderOf(senoidet::ComponentId k) const;
   // The components drawn so far as the resultants take them, read from their
   // fields: the fundamental with these amplitudes and the angles last
   // captured, the harmonics with their current or voltage fields.
   senoidet::Terms drawnTerms(const senoidet::Phases& fundamental, bool currents) const;
+  // Clears the lower surface, names its curve and draws its grid.
+  void lowerGrid(const QString& title);
   // One point; a point with no finite position cannot be seen and is skipped.
   static void dot(Surface& s, double x, double y, Color c);
 
   // The upper plot (Picture1) with the phase curves, the lower one (Picture3)
-  // with the resultants and the neutral.
+  // with the resultants and the neutral, and the lower one's title (Text2).
   Surface* upperPlot_ = nullptr;
   Surface* lowerPlot_ = nullptr;
+  TextField* lowerTitle_ = nullptr;
+  // By senoidet::ComponentId.
+  std::array<Fields, 5> fields_{};
+  // The order of the N-th harmonic (varIn).
+  TextField* orderN_ = nullptr;
+  // The fundamental's powers of R, S and T: apparent (Text23-25), active
+  // (Text26, 27, 31) and reactive (Text32-34).
+  PhaseFields apparent_{}, active_{}, reactive_{};
+  // Shown once the lower plot holds a drawing.
+  Button* reset_ = nullptr;
 };
 
 // Creates the SenoideT window.

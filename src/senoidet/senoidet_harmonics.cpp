@@ -7,39 +7,39 @@ namespace fv {
 
 using namespace senoidet;
 
-double SenoideT::orderOf(const Component& c) const { return c.orderField ? num(c.orderField) : c.order; }
+double SenoideT::orderOf(ComponentId k) const { return k == Nth ? num(*orderN_) : kComponents[k].order; }
 
 // The phase lags apply on the component's own time scale, so its three
 // curves stand a third of its own period apart.
-void SenoideT::drawComponent(const Component& c, double order) {
-  Surface& pic = *upperPlot_;
-  double x = 1000;
-  const double y0 = 2000;
-  for (double t = sweepStart(order, c.period); t >= 0; t += -0.01) {
-    Phases y;
+void SenoideT::drawComponent(ComponentId k, double order) {
+  const Component& c = kComponents[k];
+  const Fields& f = fields_[k];
+  const auto fields = [&] {
+    ComponentFields cf;
     for (Phase p : {R, S, T}) {
-      const double volts = num(c.volts[p]);
-      const double degrees = num(c.degrees[p]);
-      y[p] = y0 + componentVolts(p, volts, degrees, t);
+      cf.volts[p] = num(*f.volts[p]);
+      cf.degrees[p] = num(*f.degrees[p]);
     }
-    for (const Trace& tr : c.traces) dot(pic, x, y[tr.phase], tr.colour);
-    x = x + sweepStep(order);
+    return cf;
+  };
+  componentSweep(order, c.period, fields, [&](double x, const Phases& y) {
+    drawPass(*upperPlot_, c, x, y);
     pause(c.pause);
-  }
+  });
 }
 
 void SenoideT::SEGUNDA_Click() {
-  drawComponent(kComponents[Second], kComponents[Second].order);
+  drawComponent(Second, kComponents[Second].order);
   tem2 = 1;
 }
 
 void SenoideT::TERCEIRA_Click() {
-  drawComponent(kComponents[Third], kComponents[Third].order);
+  drawComponent(Third, kComponents[Third].order);
   tem3 = 1;
 }
 
 void SenoideT::inter_Click() {
-  drawComponent(kComponents[Inter], kComponents[Inter].order);
+  drawComponent(Inter, kComponents[Inter].order);
   temInter = 1;
 }
 
@@ -48,11 +48,11 @@ void SenoideT::inter_Click() {
 // by zero, and orders above kMaxOrder only fill a solid band (a very high one
 // for hours): both are refused before anything is drawn.
 void SenoideT::NHARMO_Click() {
-  const double order = orderOf(kComponents[Nth]);
-  if (order == 0) refuse(&text("varIn"), tx(QStringLiteral("msg.senoidet.orderZero")));
+  const double order = orderOf(Nth);
+  if (order == 0) refuse(orderN_, tx(QStringLiteral("msg.senoidet.orderZero")));
   if (order > kMaxOrder)
-    refuse(&text("varIn"), tx(QStringLiteral("msg.senoidet.orderTooHigh")).arg(str(order), str(kMaxOrder)));
-  drawComponent(kComponents[Nth], order);
+    refuse(orderN_, tx(QStringLiteral("msg.senoidet.orderTooHigh")).arg(str(order), str(kMaxOrder)));
+  drawComponent(Nth, order);
   temN = 1;
 }
 

@@ -24,60 +24,45 @@ Terms SenoideT::drawnTerms(const Phases& fundamental, bool currents) const {
   Terms terms;
   if (temFund == 1) terms[Fundamental] = Term{1, fundamental, {double(GR), double(GS), double(GT)}};
   for (int k = Second; k <= Nth; ++k) {
-    const Component& c = kComponents[k];
-    if (this->*c.drawn != 1) continue;
-    Term& term = terms[k].emplace(Term{orderOf(c), {}, {}});
+    if (this->*kComponents[k].drawn != 1) continue;
+    const Fields& f = fields_[k];
+    Term& term = terms[k].emplace(Term{orderOf(ComponentId(k)), {}, {}});
     for (Phase p : {R, S, T}) {
-      term.amplitude[p] = num(currents ? c.amps[p] : c.volts[p]);
-      term.degrees[p] = num(c.degrees[p]);
+      term.amplitude[p] = num(currents ? *f.amps[p] : *f.volts[p]);
+      term.degrees[p] = num(*f.degrees[p]);
     }
   }
   return terms;
 }
 
+void SenoideT::lowerGrid(const QString& title) {
+  lowerPlot_->cls();
+  lowerTitle_->setText(title);
+  drawSineGrid(*lowerPlot_, kLowerGrid);
+}
+
 // The neutral carries the sum of all phase currents of all components drawn:
 // the third-order components add up, the fundamental nearly cancels.
 void SenoideT::neutro_Click() {
-  Surface& pic = *lowerPlot_;
-  pic.cls();
-  text("Text2").setText(tx(QStringLiteral("SenoideT.Text2.neutral")));
-  drawSineGrid(pic, kLowerGrid);
-  double x = 1000;
-  const double y0 = 3200;
-  double t = 6.28;
-  const Component& fund = kComponents[Fundamental];
-  capturePhases(fund.amps, IR, IS, IT);
-  capturePhases(fund.degrees, GR, GS, GT);
-  const Terms terms = drawnTerms({double(IR), double(IS), double(IT)}, true);
-  while (t > -0.001) {
-    const double y = neutral(resultantTerms(terms, 20, t)) + y0;
-    dot(pic, x, y, pal::blue);
-    x = x + 6.0 / 10;
-    t = t - 0.001;
+  lowerGrid(tx(QStringLiteral("SenoideT.Text2.neutral")));
+  capturePhases(fields_[Fundamental].amps, IR, IS, IT);
+  capturePhases(fields_[Fundamental].degrees, GR, GS, GT);
+  neutralSweep(drawnTerms({double(IR), double(IS), double(IT)}, true), [&](double x, double y) {
+    dot(*lowerPlot_, x, y, pal::blue);
     pause(2000);
-  }
-  button("reset").setVisible(true);
+  });
+  reset_->setVisible(true);
 }
 
 // Each phase's resultant voltage: its fundamental, as last captured, plus the
 // harmonic components drawn so far, each with its own angle field.
 void SenoideT::resultante1_Click() {
-  Surface& pic = *lowerPlot_;
-  pic.cls();
-  text("Text2").setText(tx(QStringLiteral("SenoideT.Text2.resultant")));
-  drawSineGrid(pic, kLowerGrid);
-  double x = 1000;
-  const double y0 = 3200;
-  double t = 6.28;
-  const Terms terms = drawnTerms({double(VR), double(VS), double(VT)}, false);
-  while (t > -0.001) {
-    const Components v = resultantTerms(terms, 5, t);
-    for (const Trace& tr : kComponents[Fundamental].traces) dot(pic, x, resultant(y0, v, tr.phase), tr.colour);
-    x = x + 0.6;
-    t = t - 0.001;
+  lowerGrid(tx(QStringLiteral("SenoideT.Text2.resultant")));
+  resultantSweep(drawnTerms(capturedVolts(), false), [&](double x, const Phases& y) {
+    drawPass(*lowerPlot_, kComponents[Fundamental], x, y);
     pause(2000);
-  }
-  button("reset").setVisible(true);
+  });
+  reset_->setVisible(true);
 }
 
 }  // namespace fv
