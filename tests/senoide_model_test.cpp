@@ -2,6 +2,7 @@
 // textbook pi, so to a few decimals), and the read-outs the window publishes.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <optional>
@@ -57,12 +58,12 @@ TEST(SenoideModel, PointsOfTheComponentsDrawnAlone) {
 }
 
 // One harmonic component: volts, voltage angle and amperes, current angle (degrees).
-struct Wave {
+struct WaveDeg {
   double volts, vDeg, amps, iDeg;
 };
 
-Components components(double t, double n, std::optional<Wave> f, std::optional<Wave> h2, std::optional<Wave> h3,
-                      std::optional<Wave> hi, std::optional<Wave> hn) {
+Components components(double t, double n, std::optional<WaveDeg> f, std::optional<WaveDeg> h2,
+                      std::optional<WaveDeg> h3, std::optional<WaveDeg> hi, std::optional<WaveDeg> hn) {
   Components c;
   if (f) c.fundamental = resultantFundamental(t, f->volts, f->amps, radians(f->iDeg));
   if (h2) c.second = resultantSecond(t, h2->volts, radians(h2->vDeg), h2->amps, radians(h2->iDeg));
@@ -76,7 +77,7 @@ TEST(SenoideModel, ResultantAtAPoint) {
   struct Case {
     const char* what;
     double t, n;
-    std::optional<Wave> f, h2, h3, hi, hn;
+    std::optional<WaveDeg> f, h2, h3, hi, hn;
     double volts, amps, power;
   };
   const double q = kPiTrue / 2;
@@ -86,13 +87,13 @@ TEST(SenoideModel, ResultantAtAPoint) {
   // clang-format off
   const Case cases[] = {
       {"nothing drawn", 1, 6, {}, {}, {}, {}, {}, 0, 0, 0},
-      {"fundamental", q, 6, Wave{150, 0, 10, 60}, {}, {}, {}, {}, 1500, 25, 75000},
-      {"second", q / 2, 6, {}, Wave{50, -30, 5, 30}, {}, {}, {}, 250 * r3, 12.5 * r3, 3750},
-      {"third", q / 3, 6, {}, {}, Wave{50, 30, 5, -60}, {}, {}, 250 * r3, 12.5, 1875 * r3},
-      {"inter", q / 1.5, 6, {}, {}, {}, Wave{80, 0, 20, 45}, {}, 800, 50 * r2, 12000 * r2},
-      {"n-th at 10 twips a volt", q / 6, 6, {}, {}, {}, {}, Wave{100, 0, 10, -30}, 1000, 25 * r3, 30000 * r3},
-      {"second and third", q, 6, {}, Wave{50, 30, 5, 90}, Wave{50, 0, 5, 60}, {}, {}, -750, -37.5, 13125},
-      {"all five", q, 6, Wave{150, 0, 10, 0}, Wave{50, 30, 5, 90}, Wave{50, 0, 5, 60}, Wave{80, 0, 20, 45}, Wave{100, 0, 10, 90}, 750 + 400 * r2, -37.5, 22.5 * (750 + 400 * r2)},
+      {"fundamental", q, 6, WaveDeg{150, 0, 10, 60}, {}, {}, {}, {}, 1500, 25, 75000},
+      {"second", q / 2, 6, {}, WaveDeg{50, -30, 5, 30}, {}, {}, {}, 250 * r3, 12.5 * r3, 3750},
+      {"third", q / 3, 6, {}, {}, WaveDeg{50, 30, 5, -60}, {}, {}, 250 * r3, 12.5, 1875 * r3},
+      {"inter", q / 1.5, 6, {}, {}, {}, WaveDeg{80, 0, 20, 45}, {}, 800, 50 * r2, 12000 * r2},
+      {"n-th at 10 twips a volt", q / 6, 6, {}, {}, {}, {}, WaveDeg{100, 0, 10, -30}, 1000, 25 * r3, 30000 * r3},
+      {"second and third", q, 6, {}, WaveDeg{50, 30, 5, 90}, WaveDeg{50, 0, 5, 60}, {}, {}, -750, -37.5, 13125},
+      {"all five", q, 6, WaveDeg{150, 0, 10, 0}, WaveDeg{50, 30, 5, 90}, WaveDeg{50, 0, 5, 60}, WaveDeg{80, 0, 20, 45}, WaveDeg{100, 0, 10, 90}, 750 + 400 * r2, -37.5, 22.5 * (750 + 400 * r2)},
   };
   // clang-format on
   for (const Case& c : cases) {
@@ -103,52 +104,85 @@ TEST(SenoideModel, ResultantAtAPoint) {
   }
 }
 
-// The read-outs the window shows with its fields as they open (and a few
-// changes), summed over each component's loop as its handler does.
-TEST(SenoideModel, ReadOutsOfTheComponentsAndTheResultant) {
+// What a walk handed to its plot: how many points, the first and the last.
+struct Walked {
+  int points = 0;
+  double firstX = 0, firstV = 0, lastX = 0, readout = 0;
+};
+Walked walked(const std::function<double(const PlotComponent&)>& walk) {
+  Walked w;
+  w.readout = walk([&](double x, double v, double p) {
+    EXPECT_GE(p, 0) << "the power is plotted above the axis";
+    if (w.points++ == 0) w.firstX = x, w.firstV = v;
+    w.lastX = x;
+  });
+  return w;
+}
+
+// Each component with the fields as the window opens (and a few changes):
+// its points, span and read-out. Every one spans the fundamental's width.
+TEST(SenoideModel, ComponentWalks) {
   struct Case {
     const char* what;
-    Sweep sweep;
-    std::function<double(double)> power;
+    Walked got;
     int points;
-    double readout, tolerance;
+    double firstV, readout, tolerance;
   };
-  auto fundamental = [](double amps, double deg) {
-    return [=](double t) {
-      const double v = fundamentalVoltage(t, 150);
-      return fundamentalPower(v, fundamentalCurrent(t, amps, radians(deg)));
-    };
-  };
+  const double a90 = radians(90);
   // clang-format off
   const Case cases[] = {
-      {"fundamental", fundamentalSweep(), fundamental(10, 0), 629, 471.2, 0.05},
-      {"fundamental, current at 90", fundamentalSweep(), fundamental(10, 90), 629, 300, 0.05},
-      {"fundamental, 20 A", fundamentalSweep(), fundamental(20, 0), 629, 942.5, 0.05},
-      {"second", secondSweep(0), [](double t) { return harmonicPower(second(t, 50, 0, 5, 0, 0)); }, 1261, 15.7, 0.05},
-      {"third", thirdSweep(0), [](double t) { return harmonicPower(third(t, 50, 0, 5, 0)); }, 1884, 23.6, 0.05},
-      {"inter", interSweep(), [](double t) { return harmonicPower(inter(t, 80, 20, 0)); }, 943, 75.4, 0.05},
-      {"n-th, order 6", nthSweep(6), [](double t) { return harmonicPower(nth(t, 100, 10, 0)); }, 3780, 94.2497495459564, 1e-12},
+      {"fundamental", walked([](auto& p) { return walkFundamental(150, 10, 0, p); }), 629, std::sin(6.28) * 1500, 471.2, 0.05},
+      {"fundamental, current at 90", walked([](auto& p) { return walkFundamental(150, 10, radians(90), p); }), 629, std::sin(6.28) * 1500, 300, 0.05},
+      {"second", walked([](auto& p) { return walkSecond(50, 0, 5, 0, p); }), 1261, std::sin(12.6) * 500, 15.7, 0.05},
+      {"second, voltage at 90: half a period on, a quarter from the current", walked([&](auto& p) { return walkSecond(50, a90, 5, 0, p); }), 1261, -std::sin(12.6) * 500, 15.7 * 2 / kPiTrue, 0.05},
+      {"third", walked([](auto& p) { return walkThird(50, 0, 5, 0, p); }), 1884, std::sin(18.84) * 500, 23.6, 0.05},
+      {"inter", walked([](auto& p) { return walkInter(80, 20, 0, p); }), 943, std::sin(9.42) * 800, 75.4, 0.05},
+      {"n-th, order 6, 5 twips a volt", walked([](auto& p) { return walkNth(6, 100, 10, 0, p); }), 3780, std::sin(37.8) * 500, 94.2497495459564, 1e-12},
+      {"n-th, order 1", walked([](auto& p) { return walkNth(1, 100, 10, 0, p); }), 631, std::sin(6.3) * 500, 15.7, 0.05},
   };
   // clang-format on
   for (const Case& c : cases) {
-    double S = 0, x = 1000;
-    int points = 0;
-    for (double t = c.sweep.from; t >= c.sweep.to; t += -kStep, x += c.sweep.dx, ++points) S += c.power(t);
-    EXPECT_EQ(points, c.points) << c.what;
-    EXPECT_NEAR(x - c.sweep.dx, 4773, 8) << c.what << ": the last point, at the fundamental's width";
-    EXPECT_NEAR(powerReadout(S), c.readout, c.tolerance) << c.what;
+    SCOPED_TRACE(c.what);
+    EXPECT_EQ(c.got.points, c.points);
+    EXPECT_EQ(c.got.firstX, 1000);
+    EXPECT_NEAR(c.got.firstV, c.firstV, 1);
+    EXPECT_NEAR(c.got.lastX, 4773, 8);
+    EXPECT_NEAR(c.got.readout, c.readout, c.tolerance);
   }
+}
 
-  // The resultant of the fundamental alone, and with the third.
-  for (const bool withThird : {false, true}) {
-    double S = 0;
-    for (double t = 6.28; t > -0.00001; t = t - 0.001) {
-      Components c;
-      c.fundamental = resultantFundamental(t, 150, 10, 0);
-      if (withThird) c.third = resultantThird(t, 50, 0, 5, 0);
-      S = S + resultant(c, 0).power;
-    }
-    EXPECT_NEAR(resultantReadout(S), withThird ? 494.8 : 471.2, 0.05) << withThird;
+TEST(SenoideModel, ResultantWalk) {
+  struct Case {
+    const char* what;
+    Drawn drawn;
+    double highestVolts, readout;
+  };
+  const Wave fundamental{150, 0, 10, 0}, third{50, 0, 5, 0}, nth{100, 0, 10, 0};
+  // clang-format off
+  const Case cases[] = {
+      {"nothing drawn: flat on the axis", {}, 0, 0},
+      {"fundamental", {fundamental, {}, {}, {}, {}, 0}, 1500, 471.2},
+      {"fundamental and third, highest at 45 degrees", {fundamental, {}, third, {}, {}, 0}, 2000 * std::sqrt(0.5), 494.8},
+      {"n-th of order 6 at 10 twips a volt, weighed 6", {{}, {}, {}, {}, nth, 6}, 1000, 6281 * 30000 / 1e6},
+      {"an order without its component weighs nothing", {fundamental, {}, {}, {}, {}, 6}, 1500, 471.2},
+  };
+  // clang-format on
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    int points = 0;
+    double lastX = 0, highestVolts = 0, shown = -1;
+    const double readout = walkResultant(c.drawn, [&](double x, const Resultant& r, double soFar) {
+      EXPECT_GE(soFar, shown) << "the read-out only grows";
+      shown = soFar;
+      highestVolts = std::max(highestVolts, r.volts);
+      lastX = x;
+      ++points;
+    });
+    EXPECT_EQ(points, 6281);
+    EXPECT_NEAR(lastX, 4768, 0.01);
+    EXPECT_EQ(shown, readout);
+    EXPECT_NEAR(readout, c.readout, 0.1);
+    EXPECT_NEAR(highestVolts, c.highestVolts, 0.5);
   }
 }
 

@@ -6,7 +6,7 @@
 
 namespace fv::senoide {
 
-Sweep fundamentalSweep() { return {6.28, 0, 6}; }
+Sweep fundamentalSweep() { return {kTurn, 0, 6}; }
 
 double fundamentalVoltage(double t, double volts) { return std::sin(t) * volts * 10; }
 
@@ -83,5 +83,80 @@ Resultant resultant(const Components& c, double n) {
 }
 
 double resultantReadout(double sum) { return sum / 1000000; }
+
+// ---- Walks
+
+namespace {
+
+constexpr double kLeft = 1000;
+
+// A harmonic's sweep: t by repeated addition of -kStep, x by repeated addition of dx.
+template <class At>
+double walkHarmonic(const Sweep& s, At at, const PlotComponent& plot) {
+  double x = kLeft, S = 0;
+  for (double t = s.from; t >= s.to; t += -kStep) {
+    const Point pt = at(t);
+    const double p = harmonicPower(pt);
+    plot(x, pt.v, p);
+    S = S + p;
+    x = x + s.dx;
+  }
+  return powerReadout(S);
+}
+
+}  // namespace
+
+double walkFundamental(double volts, double amps, double angle, const PlotComponent& plot) {
+  const Sweep s = fundamentalSweep();
+  double x = kLeft, S = 0;
+  for (double t = s.from; t >= s.to; t += -kStep) {
+    const double v = fundamentalVoltage(t, volts);
+    const double p = fundamentalPower(v, fundamentalCurrent(t, amps, angle));
+    plot(x, v, p / 10);
+    S = S + p;
+    x = x + s.dx;
+  }
+  return powerReadout(S);
+}
+
+// The voltage angle starts the sweep and shifts the sine; the current angle
+// enters twice.
+double walkSecond(double volts, double vAngle, double amps, double iAngle, const PlotComponent& plot) {
+  return walkHarmonic(
+      secondSweep(vAngle), [&](double t) { return second(t, volts, vAngle, amps, iAngle, iAngle); }, plot);
+}
+
+double walkThird(double volts, double vAngle, double amps, double iAngle, const PlotComponent& plot) {
+  return walkHarmonic(
+      thirdSweep(vAngle), [&](double t) { return third(t, volts, vAngle, amps, iAngle); }, plot);
+}
+
+double walkInter(double volts, double amps, double angle, const PlotComponent& plot) {
+  return walkHarmonic(
+      interSweep(), [&](double t) { return inter(t, volts, amps, angle); }, plot);
+}
+
+double walkNth(int n, double volts, double amps, double angle, const PlotComponent& plot) {
+  return walkHarmonic(
+      nthSweep(n), [&](double t) { return nth(t, volts, amps, angle); }, plot);
+}
+
+double walkResultant(const Drawn& d, const PlotResultant& plot) {
+  double x = kLeft, t = kTurn, S = 0;
+  Components c;
+  while (t > -0.00001) {
+    if (const auto& w = d.fundamental) c.fundamental = resultantFundamental(t, w->volts, w->amps, w->iAngle);
+    if (const auto& w = d.second) c.second = resultantSecond(t, w->volts, w->vAngle, w->amps, w->iAngle);
+    if (const auto& w = d.third) c.third = resultantThird(t, w->volts, w->vAngle, w->amps, w->iAngle);
+    if (const auto& w = d.inter) c.inter = resultantInter(t, w->volts, w->amps, w->iAngle);
+    if (const auto& w = d.nth) c.nth = resultantNth(t, d.n, w->volts, w->amps, w->iAngle);
+    const Resultant r = resultant(c, d.n);
+    S = S + r.power;
+    plot(x, r, resultantReadout(S));
+    x = x + 6.0 / 10;
+    t = t - 0.001;
+  }
+  return resultantReadout(S);
+}
 
 }  // namespace fv::senoide

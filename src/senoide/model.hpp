@@ -4,6 +4,9 @@
 // operations that gives the published read-outs; reorder nothing.
 #pragma once
 
+#include <functional>
+#include <optional>
+
 namespace fv::senoide {
 
 // A point of a component: its voltage (twips above the axis) and its current.
@@ -99,5 +102,42 @@ Resultant resultant(const Components& c, double n);
 
 // The resultant's read-out: the sum of its powers over 1000000.
 double resultantReadout(double sum);
+
+// ---- Walks. Each runs a sweep and hands every point, in drawing order, to
+// `plot`, which draws and pauses; the walk returns the read-out. Every sweep
+// starts at x = 1000.
+
+// A point of a component drawn on its own: x, the voltage (twips above the
+// axis) and the power as plotted (twips above the axis).
+using PlotComponent = std::function<void(double x, double volts, double power)>;
+
+// The fundamental (angle in radians): 629 points from t = 6.28, x by 6. It
+// plots a tenth of |v × i| but sums the whole.
+double walkFundamental(double volts, double amps, double angle, const PlotComponent& plot);
+// The four harmonics (angles in radians, as each takes them above), which
+// plot and sum harmonicPower().
+double walkSecond(double volts, double vAngle, double amps, double iAngle, const PlotComponent& plot);
+double walkThird(double volts, double vAngle, double amps, double iAngle, const PlotComponent& plot);
+double walkInter(double volts, double amps, double angle, const PlotComponent& plot);
+// Order n >= 1.
+double walkNth(int n, double volts, double amps, double angle, const PlotComponent& plot);
+
+// A component as the resultant takes it, angles in radians (the fundamental,
+// the inter-harmonic and the n-th have no voltage angle).
+struct Wave {
+  double volts = 0, vAngle = 0, amps = 0, iAngle = 0;
+};
+// The components drawn since the last resultant; those left out count 0.
+// `n` is the order of the n-th harmonic and its weight, taken even when the
+// n-th is left out.
+struct Drawn {
+  std::optional<Wave> fundamental, second, third, inter, nth;
+  double n = 0;
+};
+// The resultant: t from 6.28 down by 0.001 while t > -0.00001 (6281 points),
+// x by 0.6. `plot` gets the read-out so far with each point, since the window
+// shows it growing.
+using PlotResultant = std::function<void(double x, const Resultant& r, double readout)>;
+double walkResultant(const Drawn& d, const PlotResultant& plot);
 
 }  // namespace fv::senoide

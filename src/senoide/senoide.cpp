@@ -14,25 +14,57 @@ using namespace senoide;
 
 namespace {
 
-// The six buttons that draw; hidden while the resultant is on show.
-const char* const kDrawingButtons[] = {"Fundamental", "segundaH(1)", "executar", "terceira", "resultante1", "inter"};
-
 // The resultant's frame: the axis lies at y = 3000.
 const SineGrid kResultantGrid{3000, 6000, 6000, {2500, 2000, 1500, 1000, 500, 3500, 4000, 4500, 5000, 5500}};
 
-// One point of a harmonic: its voltage on Picture1 and its power above the
-// axis of Picture2. Returns that power, which the harmonic adds up.
-double plotMember(Surface& p1, Surface& p2, double x, double y0, Point pt, Color c) {
-  p1.pset(x, y0 + pt.v, c);
-  const double p = harmonicPower(pt);
-  p2.pset(x, y0 - p, c);
-  return p;
-}
+// The axis of Picture1 and Picture2, and of Picture3.
+constexpr double kAxis = 2000;
+constexpr double kResultantAxis = 3000;
 
 }  // namespace
 
-Senoide::Senoide(App& app) : Form(app, QStringLiteral("Senoide"), 15240, 11016, pal::grey) {
-  build(senoideLayout());
+Senoide::Senoide(App& app)
+    : Form(app, QStringLiteral("Senoide"), 15240, 11016, pal::grey),
+      built_((build(senoideLayout()), true)),
+      voltagePlot_(surface(QStringLiteral("Picture1"))),
+      powerPlot_(surface(QStringLiteral("Picture2"))),
+      resultantPlot_(surface(QStringLiteral("Picture3"))),
+      speed_(scroll(QStringLiteral("VScroll1"))),
+      fundamentalVolts_(scroll(QStringLiteral("VScroll3"))),
+      fundamentalAmps_(scroll(QStringLiteral("VScroll2"))),
+      fundamentalVoltsText_(text(QStringLiteral("Text11"))),
+      fundamentalAmpsText_(text(QStringLiteral("Text12"))),
+      fundamentalAngle_(text(QStringLiteral("Text8"))),
+      secondVolts_(scroll(QStringLiteral("HScroll1"))),
+      secondVAngle_(scroll(QStringLiteral("HScroll2"))),
+      secondAmps_(scroll(QStringLiteral("HScroll3"))),
+      secondIAngle_(scroll(QStringLiteral("HScroll4"))),
+      secondVoltsText_(text(QStringLiteral("Text4"))),
+      secondVAngleText_(text(QStringLiteral("Text6"))),
+      secondAmpsText_(text(QStringLiteral("Text5"))),
+      secondIAngleText_(text(QStringLiteral("Text19"))),
+      thirdVolts_(text(QStringLiteral("Text14"))),
+      thirdVAngle_(text(QStringLiteral("Text20"))),
+      thirdAmps_(text(QStringLiteral("Text17"))),
+      thirdIAngle_(text(QStringLiteral("Text21"))),
+      interVolts_(text(QStringLiteral("Text22"))),
+      interAmps_(text(QStringLiteral("Text23"))),
+      interAngle_(text(QStringLiteral("Text26"))),
+      order_(text(QStringLiteral("numero"))),
+      nthVolts_(text(QStringLiteral("tensao"))),
+      nthAmps_(text(QStringLiteral("Text1"))),
+      nthAngle_(text(QStringLiteral("Text3"))),
+      fundamentalPower_(text(QStringLiteral("Text15"))),
+      secondPower_(text(QStringLiteral("Text16"))),
+      interPower_(text(QStringLiteral("Text10"))),
+      thirdPower_(text(QStringLiteral("Text37"))),
+      nthPower_(text(QStringLiteral("Text38"))),
+      resultantPower_(text(QStringLiteral("Text39"))),
+      banner_(text(QStringLiteral("Text36"))),
+      drawingButtons_{&button(QStringLiteral("Fundamental")), &button(QStringLiteral("segundaH(1)")),
+                      &button(QStringLiteral("executar")),    &button(QStringLiteral("terceira")),
+                      &button(QStringLiteral("resultante1")), &button(QStringLiteral("inter"))},
+      reset_(button(QStringLiteral("reset"))) {
   setTabOrder({"Fundamental", "segundaH(1)", "terceira", "inter", "executar", "resultante1", "fim"});
 
   onChange("VScroll1", [this] { VScroll1_Change(); });
@@ -75,49 +107,50 @@ Senoide::Senoide(App& app) : Form(app, QStringLiteral("Senoide"), 15240, 11016, 
 }
 
 void Senoide::Form_Load() {
-  for (const char* f : {"Text15", "Text16", "Text37", "Text38", "Text39"}) text(f).setText(fmt(0, "0.0"));
-  button("reset").setVisible(false);
+  for (TextField* f : {&fundamentalPower_, &secondPower_, &thirdPower_, &nthPower_, &resultantPower_})
+    f->setText(fmt(0, "0.0"));
+  reset_.setVisible(false);
 }
 
 // ---- Scroll bars: each writes its value into its field; the speed bar sets the pace.
 
-void Senoide::VScroll3_Change() { text("Text11").setText(fmt(scroll("VScroll3").value(), "###.#")); }
-void Senoide::VScroll2_Change() { text("Text12").setText(fmt(scroll("VScroll2").value(), "###.#")); }
-void Senoide::HScroll1_Change() { text("Text4").setText(fmt(scroll("HScroll1").value(), "###.#")); }
-void Senoide::HScroll2_Change() { text("Text6").setText(fmt(scroll("HScroll2").value(), "###.#")); }
-void Senoide::HScroll3_Change() { text("Text5").setText(fmt(scroll("HScroll3").value(), "###.#")); }
-void Senoide::HScroll4_Change() { text("Text19").setText(fmt(scroll("HScroll4").value(), "###.#")); }
+void Senoide::VScroll3_Change() { fundamentalVoltsText_.setText(fmt(fundamentalVolts_.value(), "###.#")); }
+void Senoide::VScroll2_Change() { fundamentalAmpsText_.setText(fmt(fundamentalAmps_.value(), "###.#")); }
+void Senoide::HScroll1_Change() { secondVoltsText_.setText(fmt(secondVolts_.value(), "###.#")); }
+void Senoide::HScroll2_Change() { secondVAngleText_.setText(fmt(secondVAngle_.value(), "###.#")); }
+void Senoide::HScroll3_Change() { secondAmpsText_.setText(fmt(secondAmps_.value(), "###.#")); }
+void Senoide::HScroll4_Change() { secondIAngleText_.setText(fmt(secondIAngle_.value(), "###.#")); }
 
 // The bar's value as written with "###.#" reads back as the value itself.
-void Senoide::VScroll1_Change() { velocidade = cint(double(scroll("VScroll1").value())); }
+void Senoide::VScroll1_Change() { velocidade = cint(double(speed_.value())); }
 
 // ---- Fields: each stores its whole number.
 
-void Senoide::numero_Change() { ordemN = cint("numero"); }
-void Senoide::tensao_Change() { tensaoN = cint("tensao"); }
-void Senoide::Text1_Change() { correnteN = cint("Text1"); }
-void Senoide::Text3_Change() { anguloN = cint("Text3"); }
-void Senoide::Text14_Change() { tensao3 = cint("Text14"); }
-void Senoide::Text17_Change() { corrente3 = cint("Text17"); }
-void Senoide::Text20_Change() { angTensao3 = cint("Text20"); }
-void Senoide::Text21_Change() { angCorrente3 = cint("Text21"); }
-void Senoide::Text22_Change() { tensaoI = cint("Text22"); }
-void Senoide::Text23_Change() { correnteI = cint("Text23"); }
-void Senoide::Text26_Change() { anguloI = cint("Text26"); }
-void Senoide::Text5_Change() { corrente2 = cint("Text5"); }
-void Senoide::Text6_Change() { angTensao2 = cint("Text6"); }
-void Senoide::Text19_Change() { angCorrente2 = cint("Text19"); }
+void Senoide::numero_Change() { ordemN = cint(order_); }
+void Senoide::tensao_Change() { tensaoN = cint(nthVolts_); }
+void Senoide::Text1_Change() { correnteN = cint(nthAmps_); }
+void Senoide::Text3_Change() { anguloN = cint(nthAngle_); }
+void Senoide::Text14_Change() { tensao3 = cint(thirdVolts_); }
+void Senoide::Text17_Change() { corrente3 = cint(thirdAmps_); }
+void Senoide::Text20_Change() { angTensao3 = cint(thirdVAngle_); }
+void Senoide::Text21_Change() { angCorrente3 = cint(thirdIAngle_); }
+void Senoide::Text22_Change() { tensaoI = cint(interVolts_); }
+void Senoide::Text23_Change() { correnteI = cint(interAmps_); }
+void Senoide::Text26_Change() { anguloI = cint(interAngle_); }
+void Senoide::Text5_Change() { corrente2 = cint(secondAmpsText_); }
+void Senoide::Text6_Change() { angTensao2 = cint(secondVAngleText_); }
+void Senoide::Text19_Change() { angCorrente2 = cint(secondIAngleText_); }
 
 // ---- Surfaces: a click clears the one clicked.
 
-void Senoide::Picture1_Click() { surface("Picture1").cls(); }
-void Senoide::Picture2_Click() { surface("Picture2").cls(); }
-void Senoide::Picture3_Click() { surface("Picture3").cls(); }
+void Senoide::Picture1_Click() { voltagePlot_.cls(); }
+void Senoide::Picture2_Click() { powerPlot_.cls(); }
+void Senoide::Picture3_Click() { resultantPlot_.cls(); }
 
 // A typed angle in degrees, in radians.
-double Senoide::fieldRadians(const char* field) {
+double Senoide::fieldRadians(TextField& field) {
   const double r = radians(num(field));
-  if (!std::isfinite(r)) refuse(&text(field), tx(QStringLiteral("msg.senoide.angleTooLarge")));
+  if (!std::isfinite(r)) refuse(&field, tx(QStringLiteral("msg.senoide.angleTooLarge")));
   return r;
 }
 
@@ -128,62 +161,62 @@ void Senoide::pauseBelow(double count) {
 
 // ---- The fundamental: one period, voltage on Picture1, |V x A| on Picture2.
 
+// Nothing else runs while a handler draws, so the bars and the angle read
+// before the sweep hold for all of it.
 void Senoide::FUNDAMENTAL_Click() {
-  Surface& p1 = surface("Picture1");
-  Surface& p2 = surface("Picture2");
-  p1.cls();
-  p2.cls();
-  text("Text36").setText(QStringLiteral("    "));
-  text("Text15").setText(fmt(0, "0.0"));
+  voltagePlot_.cls();
+  powerPlot_.cls();
+  banner_.setText(QStringLiteral("    "));
+  fundamentalPower_.setText(fmt(0, "0.0"));
   ordemN = 0;
   feitoF = 0;
 
-  drawSineGrid(p1, upperSineGrid());
-  drawSineGrid(p2, upperSineGrid());
+  drawSineGrid(voltagePlot_, upperSineGrid());
+  drawSineGrid(powerPlot_, upperSineGrid());
 
-  double x = 1000, y0 = 2000, S = 0;
-  const Sweep sweep = fundamentalSweep();
-  for (double t = sweep.from; t >= sweep.to; t += -kStep) {
-    const double vv = fundamentalVoltage(t, scroll("VScroll3").value());
-    p1.pset(x, y0 + vv, pal::blue);
-    const double I = scroll("VScroll2").value();
-    const double ii = fundamentalCurrent(t, I, fieldRadians("Text8"));
-    const double p = fundamentalPower(vv, ii);
-    p2.pset(x, y0 - p / 10, pal::blue);
-    S = S + p;
-    x = x + sweep.dx;
-    pause(200000);
-    velocidade = cint(double(scroll("VScroll1").value()));
-    pause(velocidade);
+  const double volts = fundamentalVolts_.value();
+  const double amps = fundamentalAmps_.value();
+  // The angle is read after the first voltage point is drawn: a bad angle
+  // stops the run with that point on show.
+  double angle = 0;
+  try {
+    angle = fieldRadians(fundamentalAngle_);
+  } catch (...) {
+    voltagePlot_.pset(1000, kAxis + fundamentalVoltage(fundamentalSweep().from, volts), pal::blue);
+    throw;
   }
-  text("Text15").setText(fmt(powerReadout(S), "###.#"));
+  const std::int16_t speed = cint(double(speed_.value()));
+  const double S = walkFundamental(volts, amps, angle, [&](double x, double v, double p) {
+    voltagePlot_.pset(x, kAxis + v, pal::blue);
+    powerPlot_.pset(x, kAxis - p, pal::blue);
+    pause(200000);
+    velocidade = speed;
+    pause(velocidade);
+  });
+  fundamentalPower_.setText(fmt(S, "###.#"));
   feitoF = 1;
 }
 
 // ---- Harmonic components, drawn on top of what the surfaces show.
 
+// Each point of a harmonic: its voltage on Picture1 and its power above the
+// axis of Picture2, then the pause.
+senoide::PlotComponent Senoide::harmonicPlot(Color c, double pace) {
+  return [this, c, pace](double x, double v, double p) {
+    voltagePlot_.pset(x, kAxis + v, c);
+    powerPlot_.pset(x, kAxis - p, c);
+    pauseBelow(pace);
+  };
+}
+
 // The second harmonic. Its angles enter twice, in the range of t and in the
 // sine, so the voltage is shifted by twice its bar's angle.
 void Senoide::segundaH_Click(int) {
-  Surface& p1 = surface("Picture1");
-  Surface& p2 = surface("Picture2");
-  text("Text16").setText(str(0));
+  secondPower_.setText(str(0));
   feito2 = 0;
-  double x = 1000, y0 = 2000, S = 0;
-  const Sweep sweep = secondSweep(radians(scroll("HScroll2").value()));
-  const double b = radians(scroll("HScroll4").value());
-  for (double t = sweep.from; t >= sweep.to; t += -kStep) {
-    // The bars are read at every point: an arrow held down moves them meanwhile.
-    const double V = scroll("HScroll1").value();
-    const double a = radians(scroll("HScroll2").value());
-    const double I = scroll("HScroll3").value();
-    const double b1 = radians(scroll("HScroll4").value());
-    const double p = plotMember(p1, p2, x, y0, second(t, V, a, I, b1, b), pal::magenta);
-    S = S + p;
-    x = x + sweep.dx;
-    pauseBelow(velocidade / 2.0);
-  }
-  text("Text16").setText(fmt(powerReadout(S), "###.#"));
+  const double S = walkSecond(secondVolts_.value(), radians(secondVAngle_.value()), secondAmps_.value(),
+                              radians(secondIAngle_.value()), harmonicPlot(pal::magenta, velocidade / 2.0));
+  secondPower_.setText(fmt(S, "###.#"));
   feito2 = 1;
 }
 
@@ -191,78 +224,53 @@ void Senoide::segundaH_Click(int) {
 // handlers of Text20 and Text21.
 void Senoide::TERCEIRA_Click() {
   useKept({"Text20", "Text21"});
-  Surface& p1 = surface("Picture1");
-  Surface& p2 = surface("Picture2");
   feito3 = 0;
-  text("Text37").setText(fmt(0, "0.0"));
-  corrente3 = cint("Text17");
-  tensao3 = cint("Text14");
-  double x = 1000, y0 = 2000, S = 0;
-  const double a = radians(angTensao3);
-  const double b = radians(angCorrente3);
-  const Sweep sweep = thirdSweep(a);
-  for (double t = sweep.from; t >= sweep.to; t += -kStep) {
-    const double p = plotMember(p1, p2, x, y0, third(t, tensao3, a, corrente3, b), pal::black);
-    S = S + p;
-    x = x + sweep.dx;
-    pauseBelow(velocidade / 3.0);
-  }
-  text("Text37").setText(fmt(powerReadout(S), "###.#"));
+  thirdPower_.setText(fmt(0, "0.0"));
+  corrente3 = cint(thirdAmps_);
+  tensao3 = cint(thirdVolts_);
+  const double S = walkThird(tensao3, radians(angTensao3), corrente3, radians(angCorrente3),
+                             harmonicPlot(pal::black, velocidade / 3.0));
+  thirdPower_.setText(fmt(S, "###.#"));
   feito3 = 1;
 }
 
 // The inter-harmonic of order 1.5. A blue line grows along the top edge of Picture2.
 void Senoide::inter_Click() {
   useKept({"Text26"});
-  Surface& p1 = surface("Picture1");
-  Surface& p2 = surface("Picture2");
   feitoI = 0;
-  tensaoI = cint("Text22");
-  correnteI = cint("Text23");
-  double x = 1000, y0 = 2000, S = 0;
-  const double c = radians(anguloI);
-  const double top = 0;
-  const Sweep sweep = interSweep();
-  for (double t = sweep.from; t >= sweep.to; t += -kStep) {
-    const double p = plotMember(p1, p2, x, y0, inter(t, tensaoI, correnteI, c), pal::gold);
-    p2.pset(x, top, pal::blue);
-    S = S + p;
-    x = x + sweep.dx;
-    pauseBelow(velocidade / 1.5);
-  }
-  text("Text10").setText(fmt(powerReadout(S), "###.#"));
+  tensaoI = cint(interVolts_);
+  correnteI = cint(interAmps_);
+  const double pace = velocidade / 1.5;
+  const double S = walkInter(tensaoI, correnteI, radians(anguloI), [&](double x, double v, double p) {
+    voltagePlot_.pset(x, kAxis + v, pal::gold);
+    powerPlot_.pset(x, kAxis - p, pal::gold);
+    powerPlot_.pset(x, 0, pal::blue);
+    pauseBelow(pace);
+  });
+  interPower_.setText(fmt(S, "###.#"));
   feitoI = 1;
 }
 
 // The harmonic of order n. Its angle is kept as a whole number of radians.
 void Senoide::executar_Click() {
-  Surface& p1 = surface("Picture1");
-  Surface& p2 = surface("Picture2");
-  text("Text36").setText(fmt(0, "###.#"));
+  banner_.setText(fmt(0, "###.#"));
   feitoN = 0;
   tensaoN = 0;
   correnteN = 0;
-  ordemN = cint("numero");
-  tensaoN = cint("tensao");
-  anguloN = cint(radians(num("Text3")), &text("Text3"));
-  correnteN = cint("Text1");
+  ordemN = cint(order_);
+  tensaoN = cint(nthVolts_);
+  anguloN = cint(radians(num(nthAngle_)), &nthAngle_);
+  correnteN = cint(nthAmps_);
 
   // Order 0 would step x by 6 / 0, and a negative order would draw nothing
   // yet read as a harmonic drawn, with power 0.
-  if (ordemN < 1) refuse(&text("numero"), tx(QStringLiteral("msg.senoide.orderBelowOne")).arg(ordemN));
-  if (ordemN > kHighestOrder) refuse(&text("numero"), tx(QStringLiteral("msg.senoide.orderTooHigh")).arg(ordemN));
+  if (ordemN < 1) refuse(&order_, tx(QStringLiteral("msg.senoide.orderBelowOne")).arg(ordemN));
+  if (ordemN > kHighestOrder) refuse(&order_, tx(QStringLiteral("msg.senoide.orderTooHigh")).arg(ordemN));
 
-  double x = 1000, y0 = 2000, S = 0;
-  const double d = radians(anguloN);
-  const Sweep sweep = nthSweep(ordemN);
-  for (double t = sweep.from; t >= sweep.to; t += -kStep) {
-    const double p = plotMember(p1, p2, x, y0, nth(t, tensaoN, correnteN, d), pal::red);
-    S = S + p;
-    x = x + sweep.dx;
-    const std::int16_t n3 = static_cast<std::int16_t>(3 * ordemN);
-    pauseBelow(velocidade / double(n3));
-  }
-  text("Text38").setText(str(powerReadout(S)));
+  // 3 × n is a 16-bit whole number.
+  const double pace = velocidade / double(static_cast<std::int16_t>(3 * ordemN));
+  const double S = walkNth(ordemN, tensaoN, correnteN, radians(anguloN), harmonicPlot(pal::red, pace));
+  nthPower_.setText(str(S));
   feitoN = 1;
 }
 
@@ -272,62 +280,52 @@ void Senoide::resultante1_Click() {
   if (feito3 == 1) useKept({"Text14", "Text17", "Text20", "Text21"});
   if (feitoI == 1) useKept({"Text22", "Text23", "Text26"});
   if (feitoN == 1) useKept({"numero", "tensao", "Text1", "Text3"});
-  Surface& p3 = surface("Picture3");
-  p3.cls();
-  drawSineGrid(p3, kResultantGrid);
+  resultantPlot_.cls();
+  drawSineGrid(resultantPlot_, kResultantGrid);
 
-  double x = 1000, y0 = 3000, t = 6.28, S = 0;
-  Components c;
-  const double n = ordemN;
-  while (t > -0.00001) {
-    if (feitoF == 1) {
-      const double V = scroll("VScroll3").value();
-      const double fi = fieldRadians("Text8");
-      c.fundamental = resultantFundamental(t, V, scroll("VScroll2").value(), fi);
-    }
-    if (feito2 == 1) {
-      const double a = radians(scroll("HScroll2").value());
-      const double b = radians(scroll("HScroll4").value());
-      c.second = resultantSecond(t, scroll("HScroll1").value(), a, scroll("HScroll3").value(), b);
-    }
-    if (feito3 == 1) c.third = resultantThird(t, tensao3, radians(angTensao3), corrente3, radians(angCorrente3));
-    if (feitoI == 1) c.inter = resultantInter(t, tensaoI, correnteI, radians(anguloI));
-    if (feitoN == 1) c.nth = resultantNth(t, n, tensaoN, correnteN, radians(anguloN));
-    const Resultant r = resultant(c, n);
-    S = S + r.power;
-    writeNumber(text("Text39"), resultantReadout(S), "###.#");
-    p3.pset(x, y0 + r.volts, pal::blue);
-    p3.pset(x, y0 + 5 * r.amps, pal::red);
-    x = x + 6.0 / 10;
-    t = t - 0.001;
-    pause(1000);
+  Drawn d;
+  d.n = ordemN;
+  if (feitoF == 1) {
+    const double volts = fundamentalVolts_.value();
+    d.fundamental = Wave{volts, 0, double(fundamentalAmps_.value()), fieldRadians(fundamentalAngle_)};
   }
+  if (feito2 == 1)
+    d.second = Wave{double(secondVolts_.value()), radians(secondVAngle_.value()), double(secondAmps_.value()),
+                    radians(secondIAngle_.value())};
+  if (feito3 == 1) d.third = Wave{double(tensao3), radians(angTensao3), double(corrente3), radians(angCorrente3)};
+  if (feitoI == 1) d.inter = Wave{double(tensaoI), 0, double(correnteI), radians(anguloI)};
+  if (feitoN == 1) d.nth = Wave{double(tensaoN), 0, double(correnteN), radians(anguloN)};
+  walkResultant(d, [&](double x, const Resultant& r, double readout) {
+    writeNumber(resultantPower_, readout, "###.#");
+    resultantPlot_.pset(x, kResultantAxis + r.volts, pal::blue);
+    resultantPlot_.pset(x, kResultantAxis + 5 * r.amps, pal::red);
+    pause(1000);
+  });
   feitoF = 0;
   feito2 = 0;
   feito3 = 0;
   feitoI = 0;
   feitoN = 0;
-  TextField& banner = text("Text36");
-  banner.setBackColor(pal::yellow);
-  banner.setText(tx(QStringLiteral("Senoide.Text36.locked")));
+  banner_.setBackColor(pal::yellow);
+  banner_.setText(tx(QStringLiteral("Senoide.Text36.locked")));
   setDrawingButtons(false);
 }
 
 void Senoide::reset_Click() {
-  for (const char* f : {"Text15", "Text16", "Text37", "Text38", "Text39", "Text10"}) text(f).setText(fmt(0, "0.0"));
-  surface("Picture1").cls();
-  surface("Picture2").cls();
-  surface("Picture3").cls();
-  TextField& banner = text("Text36");
-  banner.setBackColor(pal::green);
-  banner.setText(tx(QStringLiteral("Senoide.Text36.reset")));
+  for (TextField* f : {&fundamentalPower_, &secondPower_, &thirdPower_, &nthPower_, &resultantPower_, &interPower_})
+    f->setText(fmt(0, "0.0"));
+  voltagePlot_.cls();
+  powerPlot_.cls();
+  resultantPlot_.cls();
+  banner_.setBackColor(pal::green);
+  banner_.setText(tx(QStringLiteral("Senoide.Text36.reset")));
   setDrawingButtons(true);
 }
 
 // Normal state: the six drawing buttons shown and reset hidden; locked: the reverse.
 void Senoide::setDrawingButtons(bool normal) {
-  for (const char* b : kDrawingButtons) button(b).setVisible(normal);
-  button("reset").setVisible(!normal);
+  for (Button* b : drawingButtons_) b->setVisible(normal);
+  reset_.setVisible(!normal);
 }
 
 void Senoide::FIM_Click() {

@@ -2,10 +2,12 @@
 // components drawn on top of it, and their resultant.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <vector>
 
+#include "senoide/model.hpp"
 #include "shell/form.hpp"
 
 namespace fv {
@@ -81,9 +83,55 @@ class Senoide : public Form {
   void FIM_Click();
 
  private:
-  double fieldRadians(const char* field);
+  double fieldRadians(TextField& field);
+  senoide::PlotComponent harmonicPlot(Color c, double pace);
   void pauseBelow(double count);
   void setDrawingButtons(bool normal);
+
+  // The controls are made before the members below bind them.
+  const bool built_;
+  Surface& voltagePlot_;    // Picture1
+  Surface& powerPlot_;      // Picture2
+  Surface& resultantPlot_;  // Picture3
+  ScrollBar& speed_;        // VScroll1
+  // The fundamental: its bars and the fields they write, and the current's angle.
+  ScrollBar& fundamentalVolts_;  // VScroll3
+  ScrollBar& fundamentalAmps_;   // VScroll2
+  TextField& fundamentalVoltsText_;
+  TextField& fundamentalAmpsText_;
+  TextField& fundamentalAngle_;  // Text8
+  // The second harmonic: its bars and the fields they write.
+  ScrollBar& secondVolts_;       // HScroll1
+  ScrollBar& secondVAngle_;      // HScroll2
+  ScrollBar& secondAmps_;        // HScroll3
+  ScrollBar& secondIAngle_;      // HScroll4
+  TextField& secondVoltsText_;   // Text4
+  TextField& secondVAngleText_;  // Text6
+  TextField& secondAmpsText_;    // Text5
+  TextField& secondIAngleText_;  // Text19
+  // The third harmonic, the inter-harmonic and the n-th.
+  TextField& thirdVolts_;   // Text14
+  TextField& thirdVAngle_;  // Text20
+  TextField& thirdAmps_;    // Text17
+  TextField& thirdIAngle_;  // Text21
+  TextField& interVolts_;   // Text22
+  TextField& interAmps_;    // Text23
+  TextField& interAngle_;   // Text26
+  TextField& order_;        // numero
+  TextField& nthVolts_;     // tensao
+  TextField& nthAmps_;      // Text1
+  TextField& nthAngle_;     // Text3
+  // The read-outs and the banner.
+  TextField& fundamentalPower_;  // Text15
+  TextField& secondPower_;       // Text16
+  TextField& interPower_;        // Text10
+  TextField& thirdPower_;        // Text37
+  TextField& nthPower_;          // Text38
+  TextField& resultantPower_;    // Text39
+  TextField& banner_;            // Text36
+  // The six buttons that draw, hidden while the resultant is on show, and reset.
+  const std::array<Button*, 6> drawingButtons_;
+  Button& reset_;
 };
 
 // Creates the single-phase window.
