@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
+#include <utility>
 #include <vector>
 
 #include "pulsos/model.hpp"
@@ -69,5 +71,50 @@ TEST(PulsosModel, CurveSamples) {
   for (const Case& c : cases) {
     EXPECT_NEAR(resultantY(c.t, c.n, c.a), c.resultant, 1e-9) << c.t << " " << c.n << " " << c.a;
     EXPECT_NEAR(sinusoidY(c.t), c.sinusoid, 1e-9) << c.t;
+  }
+}
+
+TEST(PulsosModel, WalksOfTheCurvesAndGrids) {
+  struct Curve {
+    const char* what;
+    std::function<void(const PlotCurve&)> walk;
+    int points;
+    double firstY, lastX, lastY;
+  };
+  const Curve curves[] = {
+      {"sinusoid", walkSinusoid, 631, 2000 + 1500 * std::sin(6.3), 4780, 2000},
+      {"resultant", [](const PlotCurve& p) { walkResultant(0, 0, p); }, 6301, 3200 + 1500 * std::sin(6.3), 4780, 3200},
+      {"resultant with a second term", [](const PlotCurve& p) { walkResultant(2, 10, p); }, 6301,
+       3200 + 1500 * std::sin(6.3) + 100 * std::sin(12.6), 4780, 3200},
+  };
+  for (const Curve& c : curves) {
+    SCOPED_TRACE(c.what);
+    std::vector<std::pair<double, double>> got;
+    c.walk([&](double x, double y) { got.emplace_back(x, y); });
+    ASSERT_EQ(int(got.size()), c.points);
+    EXPECT_EQ(got.front().first, 1000);
+    EXPECT_NEAR(got.front().second, c.firstY, 1e-9);
+    EXPECT_NEAR(got.back().first, c.lastX, 0.01);
+    EXPECT_NEAR(got.back().second, c.lastY, 0.2);
+  }
+
+  // Grids: points by role, and the last one, where the window's text starts.
+  struct Grid {
+    TimeGrid grid;
+    int axis, lines, markers;
+    int lastX, lastY;
+  };
+  for (const Grid& g : {Grid{kSmallGrid, 9901 + 4651, 12 * 4651 + 8 * 9901, 2 * 4651, 10000, 0},
+                        Grid{kLargeGrid, 9901 + 6651, 12 * 6651 + 12 * 9901, 2 * 9951, 4800, 10000}}) {
+    int counts[3] = {0, 0, 0}, lastX = 0, lastY = 0;
+    walkTimeGrid(g.grid, [&](int x, int y, GridLine::Role role) {
+      ++counts[role];
+      lastX = x, lastY = y;
+    });
+    EXPECT_EQ(counts[GridLine::Axis], g.axis);
+    EXPECT_EQ(counts[GridLine::Grid], g.lines);
+    EXPECT_EQ(counts[GridLine::Marker], g.markers);
+    EXPECT_EQ(lastX, g.lastX);
+    EXPECT_EQ(lastY, g.lastY);
   }
 }

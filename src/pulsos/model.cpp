@@ -36,8 +36,38 @@ std::vector<GridLine> timeGridLines(const TimeGrid& g) {
   return lines;
 }
 
+void walkTimeGrid(const TimeGrid& g, const std::function<void(int x, int y, GridLine::Role role)>& plot) {
+  for (const GridLine& l : timeGridLines(g)) {
+    for (int v = l.from; v <= l.to; ++v) {
+      if (l.across)
+        plot(v, l.at, l.role);
+      else
+        plot(l.at, v, l.role);
+    }
+  }
+}
+
 double sinusoidY(double t) { return 2000 + 1500 * std::sin(t); }
 
 double resultantY(double t, int n, int a) { return 3200 + 1500 * std::sin(t) + 10.0 * a * std::sin(n * t); }
+
+void walkSinusoid(const PlotCurve& plot) {
+  double x = 1000;
+  for (double t = 6.3; t >= 0; t = t - 0.01) {
+    plot(x, sinusoidY(t));
+    x = x + 6;
+  }
+}
+
+void walkResultant(int n, int a, const PlotCurve& plot) {
+  double x = 1000;
+  double t = 6.3;
+  const double step = 6.0 / 10.0;
+  while (t > -0.001) {
+    plot(x, resultantY(t, n, a));
+    x = x + step;
+    t = t - 0.001;
+  }
+}
 
 }  // namespace fv::pulsos

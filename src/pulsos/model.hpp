@@ -2,6 +2,7 @@
 // and the samples of its curves. Twips, y down.
 #pragma once
 
+#include <functional>
 #include <vector>
 
 namespace fv::pulsos {
@@ -34,10 +35,22 @@ struct GridLine {
 // marker lines at 2900 and 4800, before or after the horizontal grid.
 std::vector<GridLine> timeGridLines(const TimeGrid& g);
 
+// Every point of a time grid, line by line in drawing order, each line from
+// its first coordinate to its last.
+void walkTimeGrid(const TimeGrid& g, const std::function<void(int x, int y, GridLine::Role role)>& plot);
+
 // The slow sinusoid of the small grid at loop value t.
 double sinusoidY(double t);
 // The resultant of the large grid at loop value t: 3200 + 1500·sin t +
 // 10·A·sin(n·t), summed left to right.
 double resultantY(double t, int n, int a);
+
+// The curves as their buttons draw them, point by point from x = 1000.
+using PlotCurve = std::function<void(double x, double y)>;
+// The sinusoid: t from 6.3 down by 0.01 while t >= 0 (631 points), x by 6.
+void walkSinusoid(const PlotCurve& plot);
+// The resultant: t from 6.3 down by 0.001 while t > -0.001 (6301 points),
+// x by 0.6.
+void walkResultant(int n, int a, const PlotCurve& plot);
 
 }  // namespace fv::pulsos

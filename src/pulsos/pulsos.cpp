@@ -25,21 +25,16 @@ Color colorOf(GridLine::Role role) {
 // Lines are runs of single points; the last point becomes the current point.
 // What lies off the surface is clipped when it is painted.
 void drawTimeGrid(Surface& s, const TimeGrid& g) {
-  for (const GridLine& l : timeGridLines(g)) {
-    const Color c = colorOf(l.role);
-    for (int v = l.from; v <= l.to; ++v) {
-      if (l.across)
-        s.pset(v, l.at, c);
-      else
-        s.pset(l.at, v, c);
-    }
-  }
+  walkTimeGrid(g, [&](int x, int y, GridLine::Role role) { s.pset(x, y, colorOf(role)); });
 }
 
 }  // namespace
 
-HarmonicasPulsos::HarmonicasPulsos(App& app) : Form(app, QStringLiteral("HarmonicasPulsos"), 13080, 10944, pal::grey) {
-  build(pulsosLayout());
+HarmonicasPulsos::HarmonicasPulsos(App& app)
+    : Form(app, QStringLiteral("HarmonicasPulsos"), 13080, 10944, pal::grey),
+      built_((build(pulsosLayout()), true)),
+      upperPlot_(surface(QStringLiteral("Picture1"))),
+      lowerPlot_(surface(QStringLiteral("Picture3"))) {
   setTabOrder({"Inicio", "Picture1", "resultante", "Picture3", "FIM", "resultante2", "Picture2"});
   onClick("Inicio", [this] { Inicio_Click(); });
   onClick("resultante", [this] { resultante_Click(); });
@@ -50,47 +45,30 @@ HarmonicasPulsos::HarmonicasPulsos(App& app) : Form(app, QStringLiteral("Harmoni
 void HarmonicasPulsos::Inicio_Click() {
   n = 0;
   A = 0;
-  Surface& pic = surface(QStringLiteral("Picture1"));
-  pic.cls();
-  drawTimeGrid(pic, kSmallGrid);
+  upperPlot_.cls();
+  drawTimeGrid(upperPlot_, kSmallGrid);
   // The current point is the last grid point (10000, 0), so the time scale
   // falls right of the surface; "Volts" starts the next line at the left edge.
-  pic.print(tx(QStringLiteral("HarmonicasPulsos.Picture1.time")));
-  pic.print(tx(QStringLiteral("HarmonicasPulsos.Picture1.volts")));
-  double x = 1000;
-  for (double t = 6.3; t >= 0; t = t - 0.01) {
-    pic.pset(x, sinusoidY(t), pal::blue);
-    x = x + 6;
+  upperPlot_.print(tx(QStringLiteral("HarmonicasPulsos.Picture1.time")));
+  upperPlot_.print(tx(QStringLiteral("HarmonicasPulsos.Picture1.volts")));
+  walkSinusoid([&](double x, double y) {
+    upperPlot_.pset(x, y, pal::blue);
     pause(20000);
-  }
+  });
 }
 
 void HarmonicasPulsos::plotResultant(Color c) {
-  Surface& pic = surface(QStringLiteral("Picture3"));
-  double x = 1000;
-  double t = 6.3;
-  const double step = 6.0 / 10.0;
-  while (t > -0.001) {
-    pic.pset(x, resultantY(t, n, A), c);
-    x = x + step;
-    t = t - 0.001;
+  lowerPlot_.cls();
+  drawTimeGrid(lowerPlot_, kLargeGrid);
+  walkResultant(n, A, [&](double x, double y) {
+    lowerPlot_.pset(x, y, c);
     pause(5000);
-  }
+  });
 }
 
-void HarmonicasPulsos::resultante_Click() {
-  Surface& pic = surface(QStringLiteral("Picture3"));
-  pic.cls();
-  drawTimeGrid(pic, kLargeGrid);
-  plotResultant(pal::blue);
-}
+void HarmonicasPulsos::resultante_Click() { plotResultant(pal::blue); }
 
-void HarmonicasPulsos::resultante2_Click() {
-  Surface& pic = surface(QStringLiteral("Picture3"));
-  pic.cls();
-  drawTimeGrid(pic, kLargeGrid);
-  plotResultant(pal::white);
-}
+void HarmonicasPulsos::resultante2_Click() { plotResultant(pal::white); }
 
 void HarmonicasPulsos::FIM_Click() { app().showMenu(); }
 

@@ -32,9 +32,14 @@ class HarmonicasPulsos : public Form {
   std::int16_t A = 0;
 
  private:
-  // Plots the resultant on Picture3 in the given colour, 6301 points from
-  // t = 6.3 down to 0.
+  // Clears Picture3, draws its grid and plots the resultant on it in the
+  // given colour.
   void plotResultant(Color c);
+
+  // The controls are made before the members below bind them.
+  const bool built_;
+  Surface& upperPlot_;  // Picture1
+  Surface& lowerPlot_;  // Picture3
 };
 
 }  // namespace fv
