@@ -4,7 +4,7 @@
 #include <QFontMetrics>
 #include <QPushButton>
 
-#include "shell/errors.hpp"
+#include "forms/errors.hpp"
 #include "support/testing.hpp"
 
 using namespace fv;

@@ -2,7 +2,7 @@
 #include <QElapsedTimer>
 #include <QTimer>
 
-#include "shell/errors.hpp"
+#include "forms/errors.hpp"
 #include "support/testing.hpp"
 
 using namespace fv;

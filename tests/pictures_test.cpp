@@ -11,7 +11,7 @@
 #include <QTemporaryDir>
 #include <csignal>
 
-#include "shell/pictures.hpp"
+#include "drawing/pictures.hpp"
 #include "support/testing.hpp"
 
 namespace fv {

@@ -1,3 +1,3 @@
-#include "shell/app.hpp"
+#include "application/app.hpp"
 
 int main(int argc, char** argv) { return fv::runProgram(argc, argv, fv::Edition::PT); }

@@ -1,9 +1,9 @@
 #include "geracao/geracao.hpp"
 
+#include "application/app.hpp"
 #include "core/angles.hpp"
 #include "geracao/model.hpp"
 #include "geracao/picture.hpp"
-#include "shell/app.hpp"
 
 // The pictures are compiled into the library; a static library has to
 // register them itself.

@@ -1,7 +1,7 @@
 #include "pulsos/pulsos.hpp"
 
+#include "application/app.hpp"
 #include "pulsos/model.hpp"
-#include "shell/app.hpp"
 
 namespace fv {
 

@@ -6,7 +6,7 @@
 #include <memory>
 #include <vector>
 
-#include "shell/form.hpp"
+#include "forms/form.hpp"
 
 namespace fv {
 

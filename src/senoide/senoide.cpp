@@ -2,11 +2,11 @@
 
 #include <cmath>
 
+#include "application/app.hpp"
 #include "core/angles.hpp"
+#include "drawing/palette.hpp"
+#include "drawing/sinegrid.hpp"
 #include "senoide/model.hpp"
-#include "shell/app.hpp"
-#include "shell/palette.hpp"
-#include "shell/sinegrid.hpp"
 
 namespace fv {
 

@@ -4,9 +4,9 @@
 
 #include <cmath>
 
-#include "shell/app.hpp"
-#include "shell/palette.hpp"
-#include "shell/sinegrid.hpp"
+#include "application/app.hpp"
+#include "drawing/palette.hpp"
+#include "drawing/sinegrid.hpp"
 
 namespace fv {
 

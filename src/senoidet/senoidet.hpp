@@ -7,8 +7,8 @@
 #include <memory>
 #include <vector>
 
+#include "forms/form.hpp"
 #include "senoidet/model.hpp"
-#include "shell/form.hpp"
 
 namespace fv {
 

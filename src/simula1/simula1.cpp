@@ -1,6 +1,6 @@
 #include "simula1/simula1.hpp"
 
-#include "shell/app.hpp"
+#include "application/app.hpp"
 #include "simula1/model.hpp"
 
 namespace fv {

@@ -2,8 +2,8 @@
 
 #include <QPlainTextEdit>
 
-#include "shell/app.hpp"
-#include "shell/errors.hpp"
+#include "application/app.hpp"
+#include "forms/errors.hpp"
 
 namespace fv {
 

@@ -5,7 +5,7 @@
 #include <memory>
 #include <vector>
 
-#include "shell/form.hpp"
+#include "forms/form.hpp"
 #include "simula2/model.hpp"
 
 namespace fv {

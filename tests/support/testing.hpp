@@ -6,9 +6,9 @@
 #include <QTest>
 #include <memory>
 
-#include "shell/app.hpp"
-#include "shell/form.hpp"
-#include "shell/pacer.hpp"
+#include "application/app.hpp"
+#include "application/pacer.hpp"
+#include "forms/form.hpp"
 
 namespace fv::testing {
 

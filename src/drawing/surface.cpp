@@ -1,4 +1,4 @@
-#include "shell/surface.hpp"
+#include "drawing/surface.hpp"
 
 #include <QCoreApplication>
 #include <QFontMetricsF>

@@ -1,4 +1,4 @@
-#include "shell/pictures.hpp"
+#include "drawing/pictures.hpp"
 
 #include <QApplication>
 #include <QClipboard>
@@ -16,11 +16,11 @@
 #include <malloc.h>
 #endif
 
-#include "shell/app.hpp"
-#include "shell/controls.hpp"
-#include "shell/form.hpp"
-#include "shell/help.hpp"
-#include "shell/surface.hpp"
+#include "application/app.hpp"
+#include "application/help.hpp"
+#include "drawing/surface.hpp"
+#include "forms/controls.hpp"
+#include "forms/form.hpp"
 
 namespace fv {
 

@@ -1,4 +1,4 @@
-#include "shell/controls.hpp"
+#include "forms/controls.hpp"
 
 #include <QCoreApplication>
 #include <QKeyEvent>
@@ -10,9 +10,9 @@
 #include <QStyle>
 #include <QStyleOptionFrame>
 
+#include "application/pacer.hpp"
 #include "core/numtext.hpp"
-#include "shell/fonts.hpp"
-#include "shell/pacer.hpp"
+#include "drawing/fonts.hpp"
 
 namespace fv {
 

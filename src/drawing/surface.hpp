@@ -15,9 +15,9 @@
 #include <functional>
 #include <vector>
 
-#include "shell/displaylist.hpp"
-#include "shell/fonts.hpp"
-#include "shell/palette.hpp"
+#include "drawing/displaylist.hpp"
+#include "drawing/fonts.hpp"
+#include "drawing/palette.hpp"
 
 namespace fv {
 

@@ -1,4 +1,4 @@
-#include "shell/app.hpp"
+#include "application/app.hpp"
 
 #include <malloc.h>
 
@@ -17,13 +17,13 @@
 #include <mutex>
 #include <vector>
 
-#include "shell/cmdline.hpp"
-#include "shell/form.hpp"
-#include "shell/help.hpp"
-#include "shell/input.hpp"
-#include "shell/menu.hpp"
-#include "shell/pacer.hpp"
-#include "shell/surface.hpp"
+#include "application/cmdline.hpp"
+#include "application/help.hpp"
+#include "application/input.hpp"
+#include "application/pacer.hpp"
+#include "drawing/surface.hpp"
+#include "forms/form.hpp"
+#include "menu/menu.hpp"
 
 // The icon resource is compiled into the static library, whose unreferenced
 // objects the linker leaves out: it has to be brought in by name.

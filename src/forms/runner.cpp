@@ -1,13 +1,13 @@
-#include "shell/runner.hpp"
+#include "forms/runner.hpp"
 
 #include <QMessageBox>
 #include <QScreen>
 #include <QWidget>
 #include <algorithm>
 
-#include "shell/controls.hpp"
-#include "shell/errors.hpp"
-#include "shell/pacer.hpp"
+#include "application/pacer.hpp"
+#include "forms/controls.hpp"
+#include "forms/errors.hpp"
 
 namespace fv {
 

@@ -1,4 +1,4 @@
-#include "shell/input.hpp"
+#include "application/input.hpp"
 
 #include <QAbstractButton>
 #include <QCoreApplication>
@@ -9,9 +9,9 @@
 #include <QStyleOptionSlider>
 #include <algorithm>
 
-#include "shell/form.hpp"
-#include "shell/pacer.hpp"
-#include "shell/surface.hpp"
+#include "application/pacer.hpp"
+#include "drawing/surface.hpp"
+#include "forms/form.hpp"
 
 namespace fv {
 

@@ -5,10 +5,10 @@
 
 #include <optional>
 
-#include "shell/color.hpp"
-#include "shell/controls.hpp"
-#include "shell/fonts.hpp"
-#include "shell/palette.hpp"
+#include "drawing/color.hpp"
+#include "drawing/fonts.hpp"
+#include "drawing/palette.hpp"
+#include "forms/controls.hpp"
 
 namespace fv {
 

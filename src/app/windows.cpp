@@ -1,4 +1,4 @@
-#include "shell/app.hpp"
+#include "application/app.hpp"
 
 #ifdef FERVANO_WITH_SENOIDE
 #include "senoide/senoide.hpp"

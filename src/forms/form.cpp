@@ -1,4 +1,4 @@
-#include "shell/form.hpp"
+#include "forms/form.hpp"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -13,13 +13,13 @@
 #include <cmath>
 #include <stdexcept>
 
+#include "application/app.hpp"
+#include "application/pacer.hpp"
 #include "core/numtext.hpp"
-#include "shell/app.hpp"
-#include "shell/errors.hpp"
-#include "shell/pacer.hpp"
-#include "shell/pictures.hpp"
-#include "shell/textnum.hpp"
-#include "texts/texts.hpp"
+#include "drawing/pictures.hpp"
+#include "forms/errors.hpp"
+#include "forms/textnum.hpp"
+#include "forms/texts.hpp"
 
 namespace fv {
 

@@ -1,4 +1,4 @@
-#include "shell/help.hpp"
+#include "application/help.hpp"
 
 #include <QApplication>
 #include <QFile>
@@ -12,9 +12,9 @@
 #include <algorithm>
 #include <memory>
 
-#include "shell/app.hpp"
-#include "shell/form.hpp"
-#include "texts/texts.hpp"
+#include "application/app.hpp"
+#include "forms/form.hpp"
+#include "forms/texts.hpp"
 
 // The pages are compiled into the static library, whose unreferenced objects
 // the linker leaves out: they have to be brought in by name.

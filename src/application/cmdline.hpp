@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "shell/edition.hpp"
+#include "core/edition.hpp"
 
 namespace fv {
 

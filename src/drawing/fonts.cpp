@@ -1,4 +1,4 @@
-#include "shell/fonts.hpp"
+#include "drawing/fonts.hpp"
 
 #include <QFontMetrics>
 #include <QFontMetricsF>

@@ -3,7 +3,7 @@
 // place it is used, not a second name.
 #pragma once
 
-#include "shell/color.hpp"
+#include "drawing/color.hpp"
 
 namespace fv::pal {
 

@@ -8,8 +8,8 @@
 #include <QWidget>
 #include <cmath>
 
-#include "shell/pictures.hpp"
-#include "shell/surface.hpp"
+#include "drawing/pictures.hpp"
+#include "drawing/surface.hpp"
 
 namespace fv {
 

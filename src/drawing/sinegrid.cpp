@@ -1,7 +1,7 @@
-#include "shell/sinegrid.hpp"
+#include "drawing/sinegrid.hpp"
 
-#include "shell/palette.hpp"
-#include "shell/surface.hpp"
+#include "drawing/palette.hpp"
+#include "drawing/surface.hpp"
 
 namespace fv {
 

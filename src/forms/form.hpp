@@ -12,13 +12,13 @@
 #include <optional>
 #include <vector>
 
-#include "shell/color.hpp"
-#include "shell/controls.hpp"
-#include "shell/edition.hpp"
-#include "shell/fonts.hpp"
-#include "shell/layout.hpp"
-#include "shell/runner.hpp"
-#include "shell/surface.hpp"
+#include "core/edition.hpp"
+#include "drawing/color.hpp"
+#include "drawing/fonts.hpp"
+#include "drawing/surface.hpp"
+#include "forms/controls.hpp"
+#include "forms/layout.hpp"
+#include "forms/runner.hpp"
 
 class QMessageBox;
 class QShortcut;

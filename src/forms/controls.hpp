@@ -10,7 +10,7 @@
 #include <QWidget>
 #include <optional>
 
-#include "shell/palette.hpp"
+#include "drawing/palette.hpp"
 
 class QLineEdit;
 class QPlainTextEdit;

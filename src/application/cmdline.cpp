@@ -1,4 +1,4 @@
-#include "shell/cmdline.hpp"
+#include "application/cmdline.hpp"
 
 #include <algorithm>
 #include <utility>

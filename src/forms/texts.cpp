@@ -1,4 +1,4 @@
-#include "texts/texts.hpp"
+#include "forms/texts.hpp"
 
 #include "texts/table.hpp"
 

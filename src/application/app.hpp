@@ -7,8 +7,8 @@
 #include <map>
 #include <memory>
 
-#include "shell/edition.hpp"
-#include "shell/pacer.hpp"
+#include "application/pacer.hpp"
+#include "core/edition.hpp"
 
 class QTemporaryDir;
 class QTranslator;

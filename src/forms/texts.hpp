@@ -4,7 +4,7 @@
 #include <QHash>
 #include <QString>
 
-#include "shell/edition.hpp"
+#include "core/edition.hpp"
 
 namespace fv {
 

@@ -18,7 +18,7 @@
 #include <memory>
 #include <vector>
 
-#include "shell/color.hpp"
+#include "drawing/color.hpp"
 
 namespace fv {
 

@@ -1,7 +1,7 @@
 // The main menu: opens the work windows and ends the program.
 #pragma once
 
-#include "shell/form.hpp"
+#include "forms/form.hpp"
 
 namespace fv {
 

@@ -8,7 +8,7 @@
 #include <QUrl>
 #include <QWidget>
 
-#include "shell/edition.hpp"
+#include "core/edition.hpp"
 
 class QTextBrowser;
 

@@ -1,10 +1,10 @@
-#include "shell/pacer.hpp"
+#include "application/pacer.hpp"
 
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <thread>
 
-#include "shell/errors.hpp"
+#include "forms/errors.hpp"
 
 namespace fv {
 

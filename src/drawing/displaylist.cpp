@@ -1,4 +1,4 @@
-#include "shell/displaylist.hpp"
+#include "drawing/displaylist.hpp"
 
 #include <bit>
 #include <cstdint>

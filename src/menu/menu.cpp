@@ -1,9 +1,9 @@
-#include "shell/menu.hpp"
+#include "menu/menu.hpp"
 
 #include <QCloseEvent>
 
-#include "shell/app.hpp"
-#include "shell/input.hpp"
+#include "application/app.hpp"
+#include "application/input.hpp"
 
 namespace fv {
 
