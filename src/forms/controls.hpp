@@ -11,6 +11,7 @@
 #include <optional>
 
 #include "drawing/palette.hpp"
+#include "forms/align.hpp"
 
 class QLineEdit;
 class QPlainTextEdit;
@@ -19,8 +20,6 @@ class QScrollBar;
 namespace fv {
 
 class Pacer;
-
-enum class Align { Left, Right, Center };
 
 // Sets the background and text colours of a widget through its palette.
 void setColors(QWidget* w, std::optional<Color> back, std::optional<Color> fore);

@@ -8,7 +8,7 @@
 #include "drawing/color.hpp"
 #include "drawing/fonts.hpp"
 #include "drawing/palette.hpp"
-#include "forms/controls.hpp"
+#include "forms/align.hpp"
 
 namespace fv {
 
