@@ -10,7 +10,6 @@
 #include <QStyle>
 #include <QStyleOptionFrame>
 
-#include "application/pacer.hpp"
 #include "core/numtext.hpp"
 #include "drawing/fonts.hpp"
 
@@ -261,7 +260,7 @@ void ScrollBar::setTracking(bool tracking) { bar_->setTracking(tracking); }
 bool ScrollBar::eventFilter(QObject* watched, QEvent* event) {
   // An arrow held down steps on a timer; while a handler runs the steps
   // wait, so that runs never overlap. The next step comes after the run.
-  if (watched == bar_ && event->type() == QEvent::Timer && pacer_ && pacer_->busy()) return true;
+  if (watched == bar_ && event->type() == QEvent::Timer && wait_ && wait_()) return true;
   // Qt's scroll bars invert their controls, which on a horizontal bar sends
   // the thumb right on Left: here the thumb follows the arrow key.
   if (watched == bar_ && event->type() == QEvent::KeyPress && bar_->orientation() == Qt::Horizontal) {

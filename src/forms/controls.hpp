@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QWidget>
+#include <functional>
 #include <optional>
 
 #include "drawing/palette.hpp"
@@ -18,8 +19,6 @@ class QPlainTextEdit;
 class QScrollBar;
 
 namespace fv {
-
-class Pacer;
 
 // Sets the background and text colours of a widget through its palette.
 void setColors(QWidget* w, std::optional<Color> back, std::optional<Color> fore);
@@ -118,8 +117,8 @@ class ScrollBar : public QWidget {
   // A bar whose change runs an animation does not follow the thumb: a drag
   // raises one change, when the thumb is released.
   void setTracking(bool tracking);
-  // While this pacer runs a handler, an arrow held down waits to step.
-  void setPacer(const Pacer* pacer) { pacer_ = pacer; }
+  // While this says so (a handler runs), an arrow held down waits to step.
+  void setWait(std::function<bool()> wait) { wait_ = std::move(wait); }
   QScrollBar* bar() const { return bar_; }
 
  signals:
@@ -133,7 +132,7 @@ class ScrollBar : public QWidget {
   bool backwards() const { return min_ > max_; }
   QScrollBar* bar_;
   int min_ = 0, max_ = 32767;
-  const Pacer* pacer_ = nullptr;
+  std::function<bool()> wait_;
 };
 
 class Button : public QPushButton {

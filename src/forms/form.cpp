@@ -90,7 +90,7 @@ QWidget* Form::widgetFor(const Ctl& c, QWidget* parent) {
     case Kind::VScroll: {
       auto* s = new ScrollBar(c.kind == Kind::HScroll ? Qt::Horizontal : Qt::Vertical, parent);
       s->setRange(c.min, c.max);
-      s->setPacer(&app_.pacer());
+      s->setWait([&pacer = app_.pacer()] { return pacer.busy(); });
       s->setSteps(c.smallChange, c.largeChange);
       {
         const QSignalBlocker block(s);
