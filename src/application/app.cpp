@@ -38,7 +38,7 @@ App::App(Edition edition) : edition_(edition), hold_(std::make_unique<InputHold>
   mallopt(M_MMAP_THRESHOLD, 256 * 1024);
 #endif
   // At each frame of an animation the surfaces show what was drawn.
-  pacer_.onFrame = [] { Surface::showAll(); };
+  pacer_.onFrame = [this] { frames_.showAll(); };
   pacer_.onHandlerEnd = [this] { hold_->handlerEnded(); };
   onQuit = [] { QCoreApplication::exit(0); };
 }

@@ -9,6 +9,7 @@
 
 #include "application/pacer.hpp"
 #include "core/edition.hpp"
+#include "drawing/surface.hpp"
 
 class QTemporaryDir;
 class QTranslator;
@@ -51,6 +52,8 @@ class App : public QObject {
   // The pacer of the animations.
   Pacer& pacer() { return pacer_; }
   const Pacer& pacer() const { return pacer_; }
+  // The surfaces the pacer's next frame shows.
+  FrameList& frames() { return frames_; }
 
   // The decimal separator of the user's locale (tests may set another).
   QChar decimalSeparator() const;
@@ -68,6 +71,7 @@ class App : public QObject {
  private:
   Edition edition_;
   Pacer pacer_;
+  FrameList frames_;
   QChar separator_;  // null: the locale's
   std::unique_ptr<InputHold> hold_;
   std::unique_ptr<Form> menu_;

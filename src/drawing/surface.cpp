@@ -228,9 +228,9 @@ void Surface::add(const SurfaceOp& op) {
     flushPosted_ = true;
     QCoreApplication::postEvent(this, new QEvent(flushEvent()));
   }
-  if (!waiting_) {
+  if (!waiting_ && frames_) {
     waiting_ = true;
-    waiting().push_back(this);
+    frames_->waiting_.push_back(this);
   }
 }
 
@@ -262,11 +262,6 @@ void Surface::fold() {
   std::vector<QString>().swap(texts_);
 }
 
-std::vector<QPointer<Surface>>& Surface::waiting() {
-  static std::vector<QPointer<Surface>> surfaces;
-  return surfaces;
-}
-
 QRect Surface::takeDirty() {
   if (dirty_.isEmpty()) return {};
   const double dpr = cache_.isNull() ? 1.0 : cache_.devicePixelRatio();
@@ -293,9 +288,9 @@ void Surface::flush(bool now) {
     update(dirty);
 }
 
-void Surface::showAll() {
+void FrameList::showAll() {
   std::vector<QPointer<Surface>> surfaces;
-  surfaces.swap(waiting());
+  surfaces.swap(waiting_);
   for (auto& s : surfaces) {
     if (!s) continue;
     s->waiting_ = false;

@@ -21,6 +21,21 @@
 
 namespace fv {
 
+class Surface;
+
+// The surfaces drawn into since the last frame of an animation. The program
+// owns one and gives it to the surfaces of its windows; the pacer's frame
+// shows them all at once.
+class FrameList {
+ public:
+  // Paints at once what every listed surface was given since the last frame.
+  void showAll();
+
+ private:
+  friend class Surface;
+  std::vector<QPointer<Surface>> waiting_;
+};
+
 class Surface : public QWidget {
   Q_OBJECT
  public:
@@ -95,9 +110,9 @@ class Surface : public QWidget {
   std::size_t listLimit() const { return listLimit_; }
   void setListLimit(std::size_t bytes) { listLimit_ = bytes; }
 
-  // Paints at once what every surface was given since the last frame (the
-  // pacer calls it before it lets the screen catch up).
-  static void showAll();
+  // The list this surface joins when it is drawn into, so that the pacer's
+  // next frame shows it (none: only the event loop shows it).
+  void setFrames(FrameList* frames) { frames_ = frames; }
 
   // Runs when the user clicks the surface.
   std::function<void()> onClick;
@@ -111,6 +126,7 @@ class Surface : public QWidget {
   void timerEvent(QTimerEvent*) override;
 
  private:
+  friend class FrameList;
   void add(const SurfaceOp& op);
   void fold();
   // Paints the operations not yet in the cache; what they touch is added to dirty_.
@@ -124,7 +140,6 @@ class Surface : public QWidget {
   void flush(bool now);
   // dirty_ in logical pixels, and cleared.
   QRect takeDirty();
-  static std::vector<QPointer<Surface>>& waiting();
   void renderAll();
   static QEvent::Type flushEvent();
 
@@ -138,7 +153,8 @@ class Surface : public QWidget {
   QImage base_;               // what was folded out of the display list when it grew too long
   QRect dirty_;               // device pixels painted into the cache and not yet shown
   bool flushPosted_ = false;  // a batch waits to be painted
-  bool waiting_ = false;      // listed for the pacer's next frame
+  FrameList* frames_ = nullptr;
+  bool waiting_ = false;  // listed for the pacer's next frame
   bool pressed_ = false;
   float curX_ = 0, curY_ = 0;
   Color fore_ = pal::black;

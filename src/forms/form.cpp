@@ -132,6 +132,7 @@ QWidget* Form::widgetFor(const Ctl& c, QWidget* parent) {
     }
     case Kind::Surface: {
       auto* s = new Surface(parent);
+      s->setFrames(&app_.frames());
       s->setBackColor(back.value_or(pal::white));
       s->setForeColor(fore.value_or(pal::black));
       // A right click offers pictures of the drawing.
