@@ -17,6 +17,7 @@
 
 #include "application/app.hpp"
 #include "application/pacer.hpp"
+#include "application/picturemenu.hpp"
 #include "bench/timing.hpp"
 #include "drawing/pictures.hpp"
 #include "drawing/surface.hpp"
@@ -77,7 +78,7 @@ int main(int argc, char** argv) {
   std::printf("%-22s %9s %9s %9s %9s %11s\n", "", "ms", "RSS MiB", "peak MiB", "after MiB", "file MiB");
 
   QTemporaryDir dir;
-  QMenu* menu = pictureMenu(*f, s);
+  QMenu* menu = pictureMenu(app, *f, s);
   measure("copy the figure", [&] { menu->actions().first()->trigger(); });
   measure(
       "save as SVG", [&] { savePicture(s, dir.filePath("long.svg")); }, dir.filePath("long.svg"));

@@ -9,6 +9,7 @@
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QMenu>
 #include <QStyleFactory>
 #include <QTemporaryDir>
 #include <QTranslator>
@@ -21,6 +22,7 @@
 #include "application/help.hpp"
 #include "application/input.hpp"
 #include "application/pacer.hpp"
+#include "application/picturemenu.hpp"
 #include "drawing/surface.hpp"
 #include "forms/form.hpp"
 #include "menu/menu.hpp"
@@ -60,6 +62,7 @@ void App::registerWindow(const QString& name, Factory factory) { factories_[name
 
 void App::start() {
   menu_ = std::make_unique<Analise>(*this);
+  adopt(*menu_);
   installHelp(*this);  // F1 in any window opens its explanation page
   menu_->show();
   menu_->raise();
@@ -90,6 +93,7 @@ Form* App::show(const QString& name) {
     if (!made) return nullptr;
     w = made.get();
     windows_[name] = std::move(made);
+    adopt(*w);
   }
   w->showNormal();
   w->raise();
@@ -102,6 +106,11 @@ void App::showMenu() {
   menu_->showNormal();
   menu_->raise();
   menu_->activateWindow();
+}
+
+void App::adopt(Form& form) {
+  connect(&form, &Form::pictureMenuRequested, this,
+          [this, &form](Surface* s, const QPoint& at) { pictureMenu(*this, form, *s)->popup(s->mapToGlobal(at)); });
 }
 
 void App::quit() {

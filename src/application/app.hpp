@@ -69,6 +69,9 @@ class App : public QObject {
   bool knows(const QString& name) const { return factories_.count(name) > 0; }
 
  private:
+  // Answers what a window of the program asks of it.
+  void adopt(Form& form);
+
   Edition edition_;
   Pacer pacer_;
   FrameList frames_;

@@ -1,26 +1,15 @@
 #include "drawing/pictures.hpp"
 
-#include <QApplication>
-#include <QClipboard>
-#include <QDir>
-#include <QFileDialog>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QImageWriter>
-#include <QMenu>
 #include <QPainter>
 #include <QRegularExpression>
 #include <QSaveFile>
-#include <QStandardPaths>
 #include <cerrno>
-#ifdef __GLIBC__
-#include <malloc.h>
-#endif
 
-#include "application/app.hpp"
-#include "application/help.hpp"
+#include "drawing/picturetext.hpp"
 #include "drawing/surface.hpp"
-#include "forms/controls.hpp"
-#include "forms/form.hpp"
 
 namespace fv {
 
@@ -31,14 +20,12 @@ constexpr double kTwipsPerPixel = 15.0;
 // no longer than that side, labels it: a scale under a plot, marks beside it.
 constexpr double kBeside = 8;
 
-bool isText(const QWidget* w) { return qobject_cast<const TextField*>(w) || qobject_cast<const Label*>(w); }
+bool isText(const QWidget* w) { return dynamic_cast<const PictureText*>(w) != nullptr; }
 
 // A text drawn on the window's own colour reads as part of the lettering
 // around a figure (a coloured box beside it, a banner, is a thing apart).
 bool onWindow(const QWidget* w, const QWidget* window) {
-  const QColor ground = window->palette().color(QPalette::Window);
-  if (auto* t = qobject_cast<const TextField*>(w)) return toQColor(t->backColor()) == ground;
-  return !w->autoFillBackground() || w->palette().color(QPalette::Window) == ground;
+  return dynamic_cast<const PictureText*>(w)->standsOn(window->palette().color(QPalette::Window));
 }
 
 bool beside(const QRect& s, const QRect& w, int m) {
@@ -92,42 +79,6 @@ void drawOps(QPainter& p, const Surface& s, double scale) {
         break;
     }
   }
-}
-
-QString reason(const Form& window, const SaveResult& r) {
-  switch (r.error) {
-    case ENOSPC:
-    case EDQUOT:
-      return window.tx(QStringLiteral("picture.noSpace"));
-    case EFBIG:
-      return window.tx(QStringLiteral("picture.tooBig"));
-    case EACCES:
-    case EPERM:
-    case EROFS:
-      return window.tx(QStringLiteral("picture.denied"));
-    case ENOENT:
-    case ENOTDIR:
-      return window.tx(QStringLiteral("picture.noFolder"));
-    default:
-      return window.tx(QStringLiteral("picture.failed")).arg(r.detail);
-  }
-}
-
-// What painting a large picture took goes back to the system.
-void giveBackMemory() {
-#ifdef __GLIBC__
-  malloc_trim(0);
-#endif
-}
-
-// Where the save dialog opens: the folder last saved into in this run, else
-// the user's pictures, else the home folder.
-QString startFolder(const App& app) {
-  const QString last = app.pictureFolder;
-  if (!last.isEmpty() && QDir(last).exists()) return last;
-  const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
-  if (!pictures.isEmpty() && QDir(pictures).exists()) return pictures;
-  return QDir::homePath();
 }
 
 }  // namespace
@@ -236,46 +187,6 @@ SaveResult savePicture(const Surface& s, const QString& name) {
   // that failed, and would put a truncated picture in place.
   if (!out.flush() || out.error() != QFileDevice::NoError || !out.commit()) return fail(out.errorString());
   return r;
-}
-
-QMenu* pictureMenu(Form& window, Surface& s) {
-  auto* menu = new QMenu(&s);
-  menu->setObjectName(QStringLiteral("pictureMenu"));
-  menu->setAttribute(Qt::WA_DeleteOnClose);
-  menu->addAction(window.tx(QStringLiteral("picture.copy")), &s, [&s] {
-    QApplication::clipboard()->setImage(surfacePicture(s, 2.0));
-    giveBackMemory();
-  });
-  menu->addAction(window.tx(QStringLiteral("picture.save")), &s, [&window, &s] {
-    auto* dialog = new QFileDialog(&window, window.tx(QStringLiteral("picture.saveTitle")));
-    dialog->setObjectName(QStringLiteral("pictureDialog"));
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->setAcceptMode(QFileDialog::AcceptSave);
-    dialog->setNameFilters({QStringLiteral("PNG (*.png)"), QStringLiteral("SVG (*.svg)"),
-                            QStringLiteral("JPEG (*.jpg *.jpeg)"), QStringLiteral("BMP (*.bmp)")});
-    dialog->setDirectory(startFolder(window.app()));
-    dialog->selectFile(pictureFileName(window.objectName(), s.objectName(), QDate::currentDate()));
-    // A name typed without a suffix takes the chosen filter's.
-    QObject::connect(dialog, &QFileDialog::filterSelected, dialog, [dialog](const QString& filter) {
-      dialog->setDefaultSuffix(filter.section(QStringLiteral("*."), 1).section(QLatin1Char(' '), 0, 0).remove(')'));
-    });
-    dialog->setDefaultSuffix(QStringLiteral("png"));
-    QPointer<Surface> surface(&s);
-    QObject::connect(dialog, &QFileDialog::fileSelected, &window, [&window, surface](const QString& path) {
-      if (!surface) return;
-      window.app().pictureFolder = QFileInfo(path).absolutePath();
-      const SaveResult r = savePicture(*surface, path);
-      giveBackMemory();
-      if (!r.ok) window.showMessage(window.tx(QStringLiteral("picture.notSaved")).arg(r.path, reason(window, r)));
-    });
-    dialog->open();
-  });
-  menu->addAction(window.tx(QStringLiteral("picture.window")), &window,
-                  [&window] { QApplication::clipboard()->setImage(window.grab().toImage()); });
-  menu->addSeparator();
-  menu->addAction(window.tx(QStringLiteral("picture.help")), &window,
-                  [&window] { showHelp(window.app(), window.objectName()); });
-  return menu;
 }
 
 }  // namespace fv

@@ -1,6 +1,6 @@
-// Pictures of the drawings, for slides and handouts: a right click on a
-// drawing surface offers to copy its picture, save it as PNG, SVG or another
-// image format, copy the whole window, or open the window's help page.
+// Pictures of the drawings, for slides and handouts: a surface rendered
+// afresh from its display list with the texts around it, as an image or as
+// SVG, and saved whole or not at all.
 #pragma once
 
 #include <QByteArray>
@@ -11,12 +11,10 @@
 #include <vector>
 
 class QIODevice;
-class QMenu;
 class QWidget;
 
 namespace fv {
 
-class Form;
 class Surface;
 
 // What a picture of a surface shows, in the pixels of the surface's parent:
@@ -61,8 +59,5 @@ struct SaveResult {
 };
 // Writes the picture whole, or leaves any file of that name as it was.
 SaveResult savePicture(const Surface& s, const QString& name);
-
-// The menu of one surface (built on demand; tests use it).
-QMenu* pictureMenu(Form& window, Surface& s);
 
 }  // namespace fv

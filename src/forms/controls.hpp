@@ -12,6 +12,7 @@
 #include <optional>
 
 #include "drawing/palette.hpp"
+#include "drawing/picturetext.hpp"
 #include "forms/align.hpp"
 
 class QLineEdit;
@@ -26,7 +27,7 @@ void setColors(QWidget* w, std::optional<Color> back, std::optional<Color> fore)
 // A text field, single or multi-line. `changed` is emitted on every real
 // change of the text, by the user or by the program, and never when the same
 // text is written again.
-class TextField : public QWidget {
+class TextField : public QWidget, public PictureText {
   Q_OBJECT
  public:
   explicit TextField(bool multiline, QWidget* parent = nullptr);
@@ -44,6 +45,7 @@ class TextField : public QWidget {
   Color backColor() const { return back_; }
   void setForeColor(Color c);
   Color foreColor() const { return fore_; }
+  bool standsOn(const QColor& ground) const override { return toQColor(back_) == ground; }
   void setAlignment(Align a);
   // The font of the field; a text whose lines are wider than the field is
   // shown in a narrowed cut of it.
@@ -173,10 +175,13 @@ class Frame : public QGroupBox {
   void setForeColor(Color c);
 };
 
-class Label : public QLabel {
+class Label : public QLabel, public PictureText {
   Q_OBJECT
  public:
   explicit Label(QWidget* parent = nullptr);
+  bool standsOn(const QColor& ground) const override {
+    return !autoFillBackground() || palette().color(QPalette::Window) == ground;
+  }
   void setBackColor(Color c);
   void setForeColor(Color c);
   void setAlign(Align a);

@@ -16,7 +16,6 @@
 #include "application/app.hpp"
 #include "application/pacer.hpp"
 #include "core/numtext.hpp"
-#include "drawing/pictures.hpp"
 #include "forms/errors.hpp"
 #include "forms/textnum.hpp"
 #include "forms/texts.hpp"
@@ -138,7 +137,7 @@ QWidget* Form::widgetFor(const Ctl& c, QWidget* parent) {
       // A right click offers pictures of the drawing.
       s->setContextMenuPolicy(Qt::CustomContextMenu);
       connect(s, &QWidget::customContextMenuRequested, this,
-              [this, s](const QPoint& at) { pictureMenu(*this, *s)->popup(s->mapToGlobal(at)); });
+              [this, s](const QPoint& at) { emit pictureMenuRequested(s, at); });
       return s;
     }
   }

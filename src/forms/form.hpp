@@ -131,6 +131,11 @@ class Form : public QWidget {
   double zoom() const { return zoom_; }
   QSize initialSize() const { return initial_; }
 
+ signals:
+  // A right click on a surface asks for its pictures' menu, at `at` in the
+  // surface (the program answers).
+  void pictureMenuRequested(fv::Surface* surface, const QPoint& at);
+
  protected:
   void resizeEvent(QResizeEvent*) override;
   void closeEvent(QCloseEvent*) override;
