@@ -26,6 +26,7 @@
 #include "drawing/surface.hpp"
 #include "forms/form.hpp"
 #include "menu/menu.hpp"
+#include "texts/table.hpp"
 
 // The icon resource is compiled into the static library, whose unreferenced
 // objects the linker leaves out: it has to be brought in by name.
@@ -33,7 +34,18 @@ static void initIconResource() { Q_INIT_RESOURCE(icons); }
 
 namespace fv {
 
-App::App(Edition edition) : edition_(edition), hold_(std::make_unique<InputHold>(pacer_)) {
+namespace {
+
+QHash<QString, QString> loadTexts(Edition edition) {
+  QHash<QString, QString> table;
+  for (const TextEntry* e = textEntries(edition); e->key; ++e)
+    table.insert(QString::fromUtf8(e->key), QString::fromUtf8(e->text));
+  return table;
+}
+
+}  // namespace
+
+App::App(Edition edition) : edition_(edition), texts_(loadTexts(edition)), hold_(std::make_unique<InputHold>(pacer_)) {
 #ifdef __GLIBC__
   // Rasters are allocated apart and go back to the system when freed (as an
   // idle cache is dropped), instead of leaving the heap at its highest.

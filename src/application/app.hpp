@@ -1,6 +1,7 @@
 // The program: its edition, the main menu and the registry of work windows.
 #pragma once
 
+#include <QHash>
 #include <QObject>
 #include <QString>
 #include <functional>
@@ -10,6 +11,7 @@
 #include "application/pacer.hpp"
 #include "core/edition.hpp"
 #include "drawing/surface.hpp"
+#include "forms/host.hpp"
 
 class QTemporaryDir;
 class QTranslator;
@@ -19,15 +21,15 @@ namespace fv {
 class Form;
 class InputHold;
 
-class App : public QObject {
+class App : public QObject, public FormHost {
   Q_OBJECT
  public:
-  using Factory = std::function<std::unique_ptr<Form>(App&)>;
+  using Factory = std::function<std::unique_ptr<Form>(FormHost&)>;
 
   explicit App(Edition edition);
   ~App() override;
 
-  Edition edition() const { return edition_; }
+  Edition edition() const override { return edition_; }
 
   // Creates and shows the main menu.
   void start();
@@ -41,11 +43,11 @@ class App : public QObject {
   // Every window created so far, the menu first.
   std::vector<Form*> windows() const;
   // Shows the main menu in front.
-  void showMenu();
+  void showMenu() override;
 
   // Ends the program at once: every window closes, any running handler ends.
   void quit();
-  bool quitting() const { return quitting_; }
+  bool quitting() const override { return quitting_; }
   // What quit() finally calls (tests replace it); by default it ends the event loop.
   std::function<void()> onQuit;
 
@@ -53,10 +55,19 @@ class App : public QObject {
   Pacer& pacer() { return pacer_; }
   const Pacer& pacer() const { return pacer_; }
   // The surfaces the pacer's next frame shows.
-  FrameList& frames() { return frames_; }
+  FrameList& frames() override { return frames_; }
+
+  // The edition's text table, loaded once.
+  QString text(const QString& key) const override { return texts_.value(key); }
+
+  // A window's handlers, paced by the program's pacer.
+  void beginHandler() override { pacer_.beginHandler(); }
+  void endHandler() override { pacer_.endHandler(); }
+  bool busy() const override { return pacer_.busy(); }
+  void pause(std::int64_t counts) override { pacer_.pause(counts); }
 
   // The decimal separator of the user's locale (tests may set another).
-  QChar decimalSeparator() const;
+  QChar decimalSeparator() const override;
   void setDecimalSeparator(QChar sep) { separator_ = sep; }
   // Today's date in the locale's short date form.
   static QString today();
@@ -73,6 +84,7 @@ class App : public QObject {
   void adopt(Form& form);
 
   Edition edition_;
+  QHash<QString, QString> texts_;
   Pacer pacer_;
   FrameList frames_;
   QChar separator_;  // null: the locale's

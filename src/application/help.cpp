@@ -14,7 +14,6 @@
 
 #include "application/app.hpp"
 #include "forms/form.hpp"
-#include "forms/texts.hpp"
 
 // The pages are compiled into the static library, whose unreferenced objects
 // the linker leaves out: they have to be brought in by name.
@@ -70,7 +69,7 @@ class HelpHook : public QObject {
   HelpWindow* window() const { return window_.get(); }
 
   void open(const QString& windowName) {
-    if (!window_) window_ = std::make_unique<HelpWindow>(app_.edition());
+    if (!window_) window_ = std::make_unique<HelpWindow>(app_);
     window_->open(windowName);
   }
 
@@ -89,7 +88,7 @@ class HelpHook : public QObject {
       if (key->key() != Qt::Key_F1 || (key->modifiers() & ~Qt::KeypadModifier) || !widget) return false;
       if (window_ && widget->window() == window_.get()) return true;  // the help is in front already
       Form* form = formOf(widget);
-      if (!form || &form->app() != &app_) return false;
+      if (!form || &form->host() != &app_) return false;
       // While an animation runs, keys wait with the rest of the input and
       // come back here, in their turn, once it is over.
       for (const Form* f : app_.windows())
@@ -119,17 +118,17 @@ QUrl helpPage(Edition edition, const QString& windowName) {
   return QUrl(QStringLiteral("qrc:/help/%1/%2.html").arg(language(edition), pageName(windowName)));
 }
 
-HelpWindow::HelpWindow(Edition edition) : QWidget(nullptr), edition_(edition) {
+HelpWindow::HelpWindow(const App& app) : QWidget(nullptr), app_(app) {
   setObjectName(QStringLiteral("ajuda"));
   setAttribute(Qt::WA_QuitOnClose, false);
 
   auto* back = new QToolButton(this);
   back->setObjectName(QStringLiteral("back"));
-  back->setText(textTable(edition).value(QStringLiteral("ajuda.back")));
+  back->setText(app.text(QStringLiteral("ajuda.back")));
   back->setEnabled(false);
   auto* index = new QToolButton(this);
   index->setObjectName(QStringLiteral("index"));
-  index->setText(textTable(edition).value(QStringLiteral("ajuda.index")));
+  index->setText(app.text(QStringLiteral("ajuda.index")));
   for (QToolButton* b : {back, index}) b->setFocusPolicy(Qt::NoFocus);
 
   browser_ = new QTextBrowser(this);
@@ -149,10 +148,9 @@ HelpWindow::HelpWindow(Edition edition) : QWidget(nullptr), edition_(edition) {
   connect(back, &QToolButton::clicked, browser_, &QTextBrowser::backward);
   connect(browser_, &QTextBrowser::backwardAvailable, back, &QToolButton::setEnabled);
   connect(index, &QToolButton::clicked, this,
-          [this] { browser_->setSource(helpPage(edition_, QStringLiteral("analise"))); });
-  connect(browser_, &QTextBrowser::sourceChanged, this, [this] {
-    setWindowTitle(textTable(edition_).value(QStringLiteral("ajuda.title")).arg(browser_->documentTitle()));
-  });
+          [this] { browser_->setSource(helpPage(app_.edition(), QStringLiteral("analise"))); });
+  connect(browser_, &QTextBrowser::sourceChanged, this,
+          [this] { setWindowTitle(app_.text(QStringLiteral("ajuda.title")).arg(browser_->documentTitle())); });
 
   browser_->installEventFilter(this);
   browser_->viewport()->installEventFilter(this);
@@ -165,7 +163,7 @@ HelpWindow::HelpWindow(Edition edition) : QWidget(nullptr), edition_(edition) {
 }
 
 void HelpWindow::open(const QString& windowName) {
-  const QUrl page = helpPage(edition_, windowName);
+  const QUrl page = helpPage(app_.edition(), windowName);
   if (browser_->source() != page) browser_->setSource(page);
   showNormal();
   raise();

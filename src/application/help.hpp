@@ -23,7 +23,7 @@ class App;
 class HelpWindow : public QWidget {
   Q_OBJECT
  public:
-  explicit HelpWindow(Edition edition);
+  explicit HelpWindow(const App& app);
 
   // Shows the page of a window ("analise", "Senoide", ...) and brings the
   // help window to the front.
@@ -39,7 +39,7 @@ class HelpWindow : public QWidget {
  private:
   void zoom(int steps);
 
-  Edition edition_;
+  const App& app_;
   QTextBrowser* browser_;
   int zoom_ = 0;
   int wheel_ = 0;  // wheel turns not yet making a whole notch

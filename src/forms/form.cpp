@@ -13,12 +13,9 @@
 #include <cmath>
 #include <stdexcept>
 
-#include "application/app.hpp"
-#include "application/pacer.hpp"
 #include "core/numtext.hpp"
 #include "forms/errors.hpp"
 #include "forms/textnum.hpp"
-#include "forms/texts.hpp"
 
 namespace fv {
 
@@ -28,12 +25,8 @@ int px(int twips, double zoom) { return static_cast<int>(std::lround(twips * zoo
 
 }  // namespace
 
-Form::Form(App& app, const QString& name, int widthTwips, int heightTwips, Color back)
-    : QWidget(nullptr),
-      app_(app),
-      edition_(app.edition()),
-      runner_(
-          *this, app.pacer(), [this](const QString& key) { return tx(key); }, [&app] { return app.quitting(); }) {
+Form::Form(FormHost& host, const QString& name, int widthTwips, int heightTwips, Color back)
+    : QWidget(nullptr), host_(host), edition_(host.edition()), runner_(*this, host) {
   setObjectName(name);
   setAttribute(Qt::WA_QuitOnClose, false);
   initial_ = QSize(px(widthTwips, 1.0), px(heightTwips, 1.0));
@@ -63,7 +56,7 @@ void Form::setFullScreen(bool on) {
   escape_->setEnabled(on);
 }
 
-QString Form::tx(const QString& key) const { return textTable(edition_).value(key); }
+QString Form::tx(const QString& key) const { return host_.text(key); }
 
 void Form::setCaptionFromTexts() {
   const QString caption = tx(objectName() + QStringLiteral(".caption"));
@@ -89,7 +82,7 @@ QWidget* Form::widgetFor(const Ctl& c, QWidget* parent) {
     case Kind::VScroll: {
       auto* s = new ScrollBar(c.kind == Kind::HScroll ? Qt::Horizontal : Qt::Vertical, parent);
       s->setRange(c.min, c.max);
-      s->setWait([&pacer = app_.pacer()] { return pacer.busy(); });
+      s->setWait([&host = host_] { return host.busy(); });
       s->setSteps(c.smallChange, c.largeChange);
       {
         const QSignalBlocker block(s);
@@ -131,7 +124,7 @@ QWidget* Form::widgetFor(const Ctl& c, QWidget* parent) {
     }
     case Kind::Surface: {
       auto* s = new Surface(parent);
-      s->setFrames(&app_.frames());
+      s->setFrames(&host_.frames());
       s->setBackColor(back.value_or(pal::white));
       s->setForeColor(fore.value_or(pal::black));
       // A right click offers pictures of the drawing.
@@ -300,7 +293,7 @@ void Form::run(const std::function<void()>& handler, bool quiet, const TextField
 QMessageBox* Form::messageBox() const { return runner_.messageBox(); }
 
 double Form::num(const TextField& f) const {
-  auto v = parseText(f.text(), app_.decimalSeparator(), f.programWritten());
+  auto v = parseText(f.text(), host_.decimalSeparator(), f.programWritten());
   if (!v) throw ConversionError{const_cast<TextField*>(&f), f.text(), false};
   return *v;
 }
@@ -354,10 +347,10 @@ void Form::refuse(const QWidget* field, const QString& message) const {
   throw InputRefused{const_cast<QWidget*>(field), message};
 }
 
-char Form::separator() const { return separatorChar(app_.decimalSeparator()); }
+char Form::separator() const { return separatorChar(host_.decimalSeparator()); }
 
-std::optional<double> Form::parse(const QString& text) const { return parseText(text, app_.decimalSeparator()); }
+std::optional<double> Form::parse(const QString& text) const { return parseText(text, host_.decimalSeparator()); }
 
-void Form::pause(std::int64_t counts) const { app_.pacer().pause(counts); }
+void Form::pause(std::int64_t counts) const { host_.pause(counts); }
 
 }  // namespace fv

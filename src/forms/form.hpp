@@ -17,6 +17,7 @@
 #include "drawing/fonts.hpp"
 #include "drawing/surface.hpp"
 #include "forms/controls.hpp"
+#include "forms/host.hpp"
 #include "forms/layout.hpp"
 #include "forms/runner.hpp"
 
@@ -25,17 +26,16 @@ class QShortcut;
 
 namespace fv {
 
-class App;
-
 class Form : public QWidget {
   Q_OBJECT
  public:
   // `name` is the window's name (also its objectName and the prefix of its
   // texts); the size is the client area in twips.
-  Form(App& app, const QString& name, int widthTwips, int heightTwips, Color back);
+  Form(FormHost& host, const QString& name, int widthTwips, int heightTwips, Color back);
   ~Form() override;
 
-  App& app() const { return app_; }
+  // The program that shows the window.
+  FormHost& host() const { return host_; }
   Edition edition() const { return edition_; }
   bool pt() const { return edition_ == Edition::PT; }
   bool es() const { return edition_ == Edition::ES; }
@@ -152,7 +152,7 @@ class Form : public QWidget {
   char separator() const;  // the decimal separator as the number text takes it
   QWidget* widgetFor(const Ctl& c, QWidget* parent);
 
-  App& app_;
+  FormHost& host_;
   Edition edition_;
   QSize initial_;
   double zoom_ = 1.0;

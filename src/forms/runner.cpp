@@ -5,9 +5,9 @@
 #include <QWidget>
 #include <algorithm>
 
-#include "application/pacer.hpp"
 #include "forms/controls.hpp"
 #include "forms/errors.hpp"
+#include "forms/host.hpp"
 
 namespace fv {
 
@@ -15,27 +15,25 @@ namespace {
 
 // Ends a handler's pacing however the handler ends.
 struct HandlerScope {
-  Pacer& pacer;
+  FormHost& host;
   int& depth;
-  HandlerScope(Pacer& p, int& d) : pacer(p), depth(d) {
+  HandlerScope(FormHost& h, int& d) : host(h), depth(d) {
     ++depth;
-    pacer.beginHandler();
+    host.beginHandler();
   }
   ~HandlerScope() {
-    pacer.endHandler();
+    host.endHandler();
     --depth;
   }
 };
 
 }  // namespace
 
-Runner::Runner(QWidget& window, Pacer& pacer, std::function<QString(const QString&)> texts,
-               std::function<bool()> quitting)
-    : window_(window), pacer_(pacer), texts_(std::move(texts)), quitting_(std::move(quitting)) {}
+Runner::Runner(QWidget& window, FormHost& host) : window_(window), host_(host) {}
 
 void Runner::run(const std::function<void()>& handler, bool quiet, const TextField* source) {
-  if (quitting_()) return;
-  HandlerScope scope(pacer_, depth_);
+  if (host_.quitting()) return;
+  HandlerScope scope(host_, depth_);
   try {
     handler();
     if (source) unreadable_.remove(source);
@@ -45,17 +43,17 @@ void Runner::run(const std::function<void()>& handler, bool quiet, const TextFie
     if (source && e.field == source) unreadable_.insert(source);
     QString msg;
     if (e.outOfRange)
-      msg = texts_(QStringLiteral("msg.outOfRange")).arg(e.text);
+      msg = host_.text(QStringLiteral("msg.outOfRange")).arg(e.text);
     else if (e.text.trimmed().isEmpty())
-      msg = texts_(QStringLiteral("msg.emptyField"));
+      msg = host_.text(QStringLiteral("msg.emptyField"));
     else
-      msg = texts_(QStringLiteral("msg.notNumber"))
+      msg = host_.text(QStringLiteral("msg.notNumber"))
                 .arg(e.text.left(40) + (e.text.size() > 40 ? QStringLiteral("…") : QString()));
     report(msg, e.field, quiet);
   } catch (const InputRefused& e) {
     report(e.message, e.field, quiet);
   } catch (const Overflow&) {
-    report(texts_(QStringLiteral("msg.overflow")), nullptr, quiet);
+    report(host_.text(QStringLiteral("msg.overflow")), nullptr, quiet);
   } catch (const Cancelled&) {
     // The program is quitting: the handler just ends.
   }
@@ -67,9 +65,9 @@ void Runner::report(const QString& message, const QWidget* field, bool quiet) {
     t->setHighlighted(true, !quiet);
     t->setToolTip(message);
   }
-  if (quitting_() || quiet) return;
+  if (host_.quitting() || quiet) return;
   if (!box_) {
-    box_ = new QMessageBox(QMessageBox::Warning, texts_(QStringLiteral("msg.title")), QString(), QMessageBox::Ok,
+    box_ = new QMessageBox(QMessageBox::Warning, host_.text(QStringLiteral("msg.title")), QString(), QMessageBox::Ok,
                            &window_);
     box_->setObjectName(QStringLiteral("message"));
     box_->setWindowModality(Qt::NonModal);

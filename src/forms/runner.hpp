@@ -13,16 +13,16 @@ class QWidget;
 
 namespace fv {
 
-class Pacer;
+class FormHost;
 class TextField;
 
 class Runner {
  public:
-  // `window` owns the message box; `texts` gives the edition's text for a key;
-  // `quitting` tells when the program is going (handlers then just end).
-  Runner(QWidget& window, Pacer& pacer, std::function<QString(const QString&)> texts, std::function<bool()> quitting);
+  // `window` owns the message box; `host` gives the texts, paces the handlers
+  // and tells when the program is going (handlers then just end).
+  Runner(QWidget& window, FormHost& host);
 
-  // Runs a handler between the pacer's begin and end. A quiet run (a field's
+  // Runs a handler between the host's begin and end of a handler. A quiet run (a field's
   // change handler) only marks a field it cannot read, with the message as its
   // tooltip. `source` is the field whose change handler this is.
   void run(const std::function<void()>& handler, bool quiet = false, const TextField* source = nullptr);
@@ -42,9 +42,7 @@ class Runner {
   void placeMessage(const QWidget* field);
 
   QWidget& window_;
-  Pacer& pacer_;
-  std::function<QString(const QString&)> texts_;
-  std::function<bool()> quitting_;
+  FormHost& host_;
   QSet<const TextField*> unreadable_;
   QPointer<QMessageBox> box_;
   QString lastMessage_;

@@ -12,7 +12,7 @@
 namespace fv {
 
 // Creates the Geração window.
-std::unique_ptr<Form> makeGeracao(App& app);
+std::unique_ptr<Form> makeGeracao(FormHost& host);
 
 // The controls of the window, in building order.
 const std::vector<Ctl>& geracaoLayout();
@@ -31,7 +31,7 @@ inline constexpr Rect kGeracaoLogo{0, 0, 191 * 12, 54 * 12};
 class Geracao : public Form {
   Q_OBJECT
  public:
-  explicit Geracao(App& app);
+  explicit Geracao(FormHost& host);
 
   void Form_Load();
   void go_Click();

@@ -34,7 +34,7 @@ const std::vector<Ctl>& menuLayout() {
 
 }  // namespace
 
-Analise::Analise(App& app) : Form(app, QStringLiteral("analise"), 13776, 11004, pal::grey) {
+Analise::Analise(App& app) : Form(app, QStringLiteral("analise"), 13776, 11004, pal::grey), app_(app) {
   build(menuLayout());
   setTabOrder({"Command4", "geracao", "Command1", "Command2", "Text2", "Text3", "Text1", "Text4", "Text5", "Text6",
                "ensaio2", "ensaio1", "Command3"});

@@ -3,12 +3,18 @@
 
 #include "forms/form.hpp"
 
+class QCloseEvent;
+
 namespace fv {
+
+class App;
 
 class Analise : public Form {
   Q_OBJECT
  public:
   explicit Analise(App& app);
+  // The menu opens the work windows and ends the program: it knows the program itself.
+  App& app() const { return app_; }
 
   void Form_Load();
   void geracao_Click();
@@ -22,6 +28,9 @@ class Analise : public Form {
 
  protected:
   void closeEvent(QCloseEvent* e) override;
+
+ private:
+  App& app_;
 };
 
 }  // namespace fv

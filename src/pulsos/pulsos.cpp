@@ -1,6 +1,5 @@
 #include "pulsos/pulsos.hpp"
 
-#include "application/app.hpp"
 #include "pulsos/model.hpp"
 
 namespace fv {
@@ -38,7 +37,8 @@ void drawTimeGrid(Surface& s, const TimeGrid& g) {
 
 }  // namespace
 
-HarmonicasPulsos::HarmonicasPulsos(App& app) : Form(app, QStringLiteral("HarmonicasPulsos"), 13080, 10944, pal::grey) {
+HarmonicasPulsos::HarmonicasPulsos(FormHost& host)
+    : Form(host, QStringLiteral("HarmonicasPulsos"), 13080, 10944, pal::grey) {
   build(pulsosLayout());
   setTabOrder({"Inicio", "Picture1", "resultante", "Picture3", "FIM", "resultante2", "Picture2"});
   onClick("Inicio", [this] { Inicio_Click(); });
@@ -92,8 +92,8 @@ void HarmonicasPulsos::resultante2_Click() {
   plotResultant(pal::white);
 }
 
-void HarmonicasPulsos::FIM_Click() { app().showMenu(); }
+void HarmonicasPulsos::FIM_Click() { host().showMenu(); }
 
-std::unique_ptr<Form> makeHarmonicasPulsos(App& app) { return std::make_unique<HarmonicasPulsos>(app); }
+std::unique_ptr<Form> makeHarmonicasPulsos(FormHost& host) { return std::make_unique<HarmonicasPulsos>(host); }
 
 }  // namespace fv

@@ -2,7 +2,6 @@
 
 #include <cmath>
 
-#include "application/app.hpp"
 #include "core/angles.hpp"
 #include "drawing/palette.hpp"
 #include "drawing/sinegrid.hpp"
@@ -31,7 +30,7 @@ double plotMember(Surface& p1, Surface& p2, double x, double y0, Point pt, Color
 
 }  // namespace
 
-Senoide::Senoide(App& app) : Form(app, QStringLiteral("Senoide"), 15240, 11016, pal::grey) {
+Senoide::Senoide(FormHost& host) : Form(host, QStringLiteral("Senoide"), 15240, 11016, pal::grey) {
   build(senoideLayout());
   setTabOrder({"Fundamental", "segundaH(1)", "terceira", "inter", "executar", "resultante1", "fim"});
 
@@ -333,9 +332,9 @@ void Senoide::setDrawingButtons(bool normal) {
 void Senoide::FIM_Click() {
   setDrawingButtons(true);
   // The window's own background carries no drawing: clearing it changes nothing.
-  app().showMenu();
+  host().showMenu();
 }
 
-std::unique_ptr<Form> makeSenoide(App& app) { return std::make_unique<Senoide>(app); }
+std::unique_ptr<Form> makeSenoide(FormHost& host) { return std::make_unique<Senoide>(host); }
 
 }  // namespace fv
