@@ -121,6 +121,7 @@ void App::showMenu() {
 }
 
 void App::adopt(Form& form) {
+  hold_->watch(&form, [&form] { return form.running(); });
   connect(&form, &Form::pictureMenuRequested, this,
           [this, &form](Surface* s, const QPoint& at) { pictureMenu(*this, form, *s)->popup(s->mapToGlobal(at)); });
 }

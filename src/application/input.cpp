@@ -11,7 +11,6 @@
 
 #include "application/pacer.hpp"
 #include "drawing/surface.hpp"
-#include "forms/form.hpp"
 
 namespace fv {
 
@@ -91,6 +90,11 @@ InputHold::InputHold(Pacer& pacer) : pacer_(pacer) {
 
 InputHold::~InputHold() = default;
 
+void InputHold::watch(QWidget* window, std::function<bool()> running) {
+  windows_.insert(window, std::move(running));
+  connect(window, &QObject::destroyed, this, [this, window] { windows_.remove(window); });
+}
+
 void InputHold::clear() {
   queue_.clear();
   gesture_ = {};
@@ -113,7 +117,7 @@ bool InputHold::eventFilter(QObject* watched, QEvent* e) {
   // In full screen Esc is also a window shortcut; while input is held the key
   // press must reach the hold instead, which drops what waits as well.
   if (type == QEvent::ShortcutOverride && static_cast<QKeyEvent*>(e)->key() == Qt::Key_Escape && holding() &&
-      watched->isWidgetType() && qobject_cast<Form*>(static_cast<QWidget*>(watched)->window())) {
+      watched->isWidgetType() && windows_.contains(static_cast<QWidget*>(watched)->window())) {
     e->accept();
     return true;
   }
@@ -121,13 +125,13 @@ bool InputHold::eventFilter(QObject* watched, QEvent* e) {
   auto* w = static_cast<QWidget*>(watched);
   // Only the program's windows wait for a handler; the help and message
   // windows stay usable while an animation runs.
-  auto* form = qobject_cast<Form*>(w->window());
-  if (!form) return false;
+  const auto window = windows_.constFind(w->window());
+  if (window == windows_.constEnd()) return false;
   if (type == QEvent::MouseMove && buttonsUp(e)) return false;
   if (type == QEvent::Close) {
     // Closing never waits: what waited for the window goes, and its own
     // animation finishes at once (the menu's close ends the program).
-    if (w->isWindow() && holding()) closing(*form);
+    if (w->isWindow() && holding()) closing(window.key(), window.value());
     return false;
   }
   // The exit button answers at once too: quitting cancels the running handler.
@@ -198,11 +202,11 @@ void InputHold::escape() {
   if (gesture_.open && gesture_.fate == Fate::Hold && animates(gesture_.target, nullptr)) gesture_.fate = Fate::Drop;
 }
 
-void InputHold::closing(Form& form) {
-  std::erase_if(queue_, [&form](const Held& h) { return !h.target || h.target->window() == &form; });
-  if (gesture_.open && gesture_.fate == Fate::Hold && gesture_.target && gesture_.target->window() == &form)
+void InputHold::closing(const QWidget* window, const std::function<bool()>& running) {
+  std::erase_if(queue_, [window](const Held& h) { return !h.target || h.target->window() == window; });
+  if (gesture_.open && gesture_.fate == Fate::Hold && gesture_.target && gesture_.target->window() == window)
     gesture_.fate = Fate::Drop;
-  if (form.running()) pacer_.finishNow();
+  if (running()) pacer_.finishNow();
 }
 
 void InputHold::handlerEnded() {

@@ -13,10 +13,12 @@
 // never waits.
 #pragma once
 
+#include <QHash>
 #include <QObject>
 #include <QPointer>
 #include <QWidget>
 #include <deque>
+#include <functional>
 #include <memory>
 
 class QEvent;
@@ -24,7 +26,6 @@ class QKeyEvent;
 
 namespace fv {
 
-class Form;
 class Pacer;
 
 class InputHold : public QObject {
@@ -38,6 +39,11 @@ class InputHold : public QObject {
   // while `pacer` runs a handler, and finishes it on Esc.
   explicit InputHold(Pacer& pacer);
   ~InputHold() override;
+
+  // A window of the program: its input waits while a handler runs, and
+  // `running` tells whether the handler running is one of its own. Input to
+  // other windows (help, messages) is never held.
+  void watch(QWidget* window, std::function<bool()> running);
 
   // Called by the pacer when the outermost handler ends: what was held is
   // delivered when the event loop next runs.
@@ -75,11 +81,12 @@ class InputHold : public QObject {
   bool holdKey(QWidget* w, QKeyEvent* k);
   const QEvent* hold(QWidget* w, QEvent* e, bool runs);
   void escape();
-  void closing(Form& form);
+  void closing(const QWidget* window, const std::function<bool()>& running);
   void replay();
   void deliver(Held& h);
 
   Pacer& pacer_;
+  QHash<const QWidget*, std::function<bool()>> windows_;  // watched, with their `running`
   std::deque<Held> queue_;
   Gesture gesture_;
   DroppedKey droppedKey_;     // a button's Space whose press was dropped
