@@ -19,6 +19,7 @@
 #include <fstream>
 #include <string>
 
+#include "app/windows.hpp"
 #include "application/app.hpp"
 #include "application/pacer.hpp"
 #include "bench/timing.hpp"

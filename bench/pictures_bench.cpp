@@ -15,6 +15,7 @@
 #include <fstream>
 #include <string>
 
+#include "app/windows.hpp"
 #include "application/app.hpp"
 #include "application/pacer.hpp"
 #include "application/picturemenu.hpp"

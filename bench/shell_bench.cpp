@@ -9,6 +9,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "app/windows.hpp"
 #include "application/app.hpp"
 #include "application/pacer.hpp"
 #include "bench/timing.hpp"

@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "app/windows.hpp"
 #include "application/app.hpp"
 #include "application/pacer.hpp"
 #include "bench/timing.hpp"

@@ -14,6 +14,7 @@
 #include <cstdio>
 #include <map>
 
+#include "app/windows.hpp"
 #include "application/app.hpp"
 #include "application/pacer.hpp"
 #include "bench/timing.hpp"

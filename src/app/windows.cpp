@@ -1,4 +1,9 @@
+#include "app/windows.hpp"
+
+#include <memory>
+
 #include "application/app.hpp"
+#include "menu/menu.hpp"
 
 #ifdef FERVANO_WITH_SENOIDE
 #include "senoide/senoide.hpp"
@@ -21,7 +26,8 @@
 
 namespace fv {
 
-void registerWindows([[maybe_unused]] App& app) {
+void registerWindows(App& app) {
+  app.setMenu([](App& program) { return std::make_unique<Analise>(program); });
 #ifdef FERVANO_WITH_SENOIDE
   app.registerWindow(QStringLiteral("Senoide"), makeSenoide);
 #endif

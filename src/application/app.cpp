@@ -25,7 +25,6 @@
 #include "application/picturemenu.hpp"
 #include "drawing/surface.hpp"
 #include "forms/form.hpp"
-#include "menu/menu.hpp"
 #include "texts/table.hpp"
 
 // The icon resource is compiled into the static library, whose unreferenced
@@ -73,9 +72,10 @@ QString App::today() { return QLocale().toString(QDate::currentDate(), QLocale::
 void App::registerWindow(const QString& name, Factory factory) { factories_[name] = std::move(factory); }
 
 void App::start() {
-  menu_ = std::make_unique<Analise>(*this);
-  adopt(*menu_);
+  menu_ = menuFactory_ ? menuFactory_(*this) : nullptr;
   installHelp(*this);  // F1 in any window opens its explanation page
+  if (!menu_) return;
+  adopt(*menu_);
   menu_->show();
   menu_->raise();
   menu_->activateWindow();
@@ -207,7 +207,7 @@ class DisplayGuard {
 
 }  // namespace
 
-int runProgram(int argc, char** argv, Edition edition) {
+int runProgram(int argc, char** argv, Edition edition, const std::function<void(App&)>& setUp) {
   // --help and --version answer before any display is opened.
   const CommandLine cmd = readCommandLine({argv + (argc > 0 ? 1 : 0), argv + argc}, edition, FERVANO_VERSION);
   if (!cmd.run) {
@@ -231,7 +231,7 @@ int runProgram(int argc, char** argv, Edition edition) {
   initIconResource();
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/fervano.svg")));
   App app(edition);
-  registerWindows(app);
+  setUp(app);
   app.start();
   return QApplication::exec();
 }

@@ -31,6 +31,9 @@ class App : public QObject, public FormHost {
 
   Edition edition() const override { return edition_; }
 
+  // The main menu, made by start().
+  using MenuFactory = std::function<std::unique_ptr<Form>(App&)>;
+  void setMenu(MenuFactory factory) { menuFactory_ = std::move(factory); }
   // Creates and shows the main menu.
   void start();
   Form& menu();
@@ -90,13 +93,11 @@ class App : public QObject, public FormHost {
   QChar separator_;  // null: the locale's
   std::unique_ptr<InputHold> hold_;
   std::unique_ptr<Form> menu_;
+  MenuFactory menuFactory_;
   std::map<QString, Factory> factories_;
   std::map<QString, std::unique_ptr<Form>> windows_;
   bool quitting_ = false;
 };
-
-// Registers the work windows (defined with the windows).
-void registerWindows(App& app);
 
 // Qt's own texts (dialog buttons, the fields' edit menus, file dialogs) in
 // the edition's language, whatever the desktop's locale; nullptr when Qt's
@@ -108,7 +109,8 @@ std::unique_ptr<QTranslator> qtTranslation(Edition edition);
 // folder instead, removed with the returned object. nullptr when HOME is set.
 std::unique_ptr<QTemporaryDir> foldersWithoutHome();
 
-// Sets up the application object (style, fonts) and runs an edition.
-int runProgram(int argc, char** argv, Edition edition);
+// Sets up the application object (style, fonts) and runs an edition whose
+// menu and windows `setUp` gives the program.
+int runProgram(int argc, char** argv, Edition edition, const std::function<void(App&)>& setUp);
 
 }  // namespace fv

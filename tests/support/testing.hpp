@@ -6,6 +6,7 @@
 #include <QTest>
 #include <memory>
 
+#include "app/windows.hpp"
 #include "application/app.hpp"
 #include "application/pacer.hpp"
 #include "forms/form.hpp"
