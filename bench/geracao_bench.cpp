@@ -7,10 +7,11 @@
 #include <cstdio>
 #include <vector>
 
+#include "app/windows.hpp"
+#include "application/app.hpp"
+#include "application/pacer.hpp"
 #include "bench/timing.hpp"
-#include "shell/app.hpp"
-#include "shell/form.hpp"
-#include "shell/pacer.hpp"
+#include "forms/form.hpp"
 
 using namespace fv;
 using namespace fv::bench;

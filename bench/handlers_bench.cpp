@@ -19,11 +19,12 @@
 #include <fstream>
 #include <string>
 
+#include "app/windows.hpp"
+#include "application/app.hpp"
+#include "application/pacer.hpp"
 #include "bench/timing.hpp"
-#include "shell/app.hpp"
-#include "shell/form.hpp"
-#include "shell/pacer.hpp"
-#include "shell/surface.hpp"
+#include "drawing/surface.hpp"
+#include "forms/form.hpp"
 
 using namespace fv;
 using namespace fv::bench;

@@ -15,12 +15,14 @@
 #include <fstream>
 #include <string>
 
+#include "app/windows.hpp"
+#include "application/app.hpp"
+#include "application/pacer.hpp"
+#include "application/picturemenu.hpp"
 #include "bench/timing.hpp"
-#include "shell/app.hpp"
-#include "shell/form.hpp"
-#include "shell/pacer.hpp"
-#include "shell/pictures.hpp"
-#include "shell/surface.hpp"
+#include "drawing/pictures.hpp"
+#include "drawing/surface.hpp"
+#include "forms/form.hpp"
 
 using namespace fv;
 using namespace fv::bench;
@@ -77,7 +79,7 @@ int main(int argc, char** argv) {
   std::printf("%-22s %9s %9s %9s %9s %11s\n", "", "ms", "RSS MiB", "peak MiB", "after MiB", "file MiB");
 
   QTemporaryDir dir;
-  QMenu* menu = pictureMenu(*f, s);
+  QMenu* menu = pictureMenu(app, *f, s);
   measure("copy the figure", [&] { menu->actions().first()->trigger(); });
   measure(
       "save as SVG", [&] { savePicture(s, dir.filePath("long.svg")); }, dir.filePath("long.svg"));

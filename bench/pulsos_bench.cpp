@@ -8,10 +8,11 @@
 #include <cstdio>
 #include <vector>
 
+#include "app/windows.hpp"
+#include "application/app.hpp"
+#include "application/pacer.hpp"
 #include "bench/timing.hpp"
-#include "shell/app.hpp"
-#include "shell/form.hpp"
-#include "shell/pacer.hpp"
+#include "forms/form.hpp"
 
 using namespace fv;
 using namespace fv::bench;
@@ -26,15 +27,15 @@ void handlerTime(Form& f, const char* button, const char* surface) {
               maxOf(t.paint));
 }
 
-void realSpeed(Form& f, const char* button, double nominalMs) {
-  f.app().pacer().setInstant(false);
-  const auto frames0 = f.app().pacer().frames();
+void realSpeed(Pacer& pacer, Form& f, const char* button, double nominalMs) {
+  pacer.setInstant(false);
+  const auto frames0 = pacer.frames();
   auto t0 = Clock::now();
   f.button(button).click();
   const double wall = ms(Clock::now() - t0);
   std::printf("%-12s at real speed: %.1f ms for a nominal %.1f ms (%+.2f %%), %lld frames\n", button, wall, nominalMs,
-              100.0 * (wall - nominalMs) / nominalMs, static_cast<long long>(f.app().pacer().frames() - frames0));
-  f.app().pacer().setInstant(true);
+              100.0 * (wall - nominalMs) / nominalMs, static_cast<long long>(pacer.frames() - frames0));
+  pacer.setInstant(true);
 }
 
 }  // namespace
@@ -53,7 +54,7 @@ int main(int argc, char** argv) {
   handlerTime(*f, "Inicio", "Picture1");
   handlerTime(*f, "resultante", "Picture3");
   const double count = std::chrono::duration<double, std::milli>(Pacer::kCountDuration).count();
-  realSpeed(*f, "Inicio", 631 * 20000 * count);
-  realSpeed(*f, "resultante2", 6301 * 5000 * count);
+  realSpeed(app.pacer(), *f, "Inicio", 631 * 20000 * count);
+  realSpeed(app.pacer(), *f, "resultante2", 6301 * 5000 * count);
   return 0;
 }

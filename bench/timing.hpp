@@ -10,7 +10,7 @@
 #include <ctime>
 #include <vector>
 
-#include "shell/form.hpp"
+#include "forms/form.hpp"
 
 namespace fv::bench {
 

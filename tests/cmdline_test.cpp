@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "shell/cmdline.hpp"
+#include "application/cmdline.hpp"
 
 using fv::Edition;
 

@@ -4,7 +4,7 @@
 #include <QScrollBar>
 #include <limits>
 
-#include "shell/errors.hpp"
+#include "forms/errors.hpp"
 #include "support/testing.hpp"
 
 using namespace fv;

@@ -9,7 +9,7 @@
 #include <QWheelEvent>
 #include <set>
 
-#include "shell/help.hpp"
+#include "application/help.hpp"
 #include "support/testing.hpp"
 
 namespace fv {

@@ -8,7 +8,7 @@
 #include <QRadioButton>
 #include <QStyleOptionButton>
 
-#include "shell/menu.hpp"
+#include "menu/menu.hpp"
 #include "support/testing.hpp"
 #ifdef FERVANO_WITH_SENOIDE
 #include "senoide/senoide.hpp"

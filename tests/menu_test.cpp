@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 
+#include "forms/errors.hpp"
 #include "support/testing.hpp"
 
 using namespace fv;

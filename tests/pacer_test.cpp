@@ -2,6 +2,7 @@
 #include <QElapsedTimer>
 #include <QTimer>
 
+#include "forms/errors.hpp"
 #include "support/testing.hpp"
 
 using namespace fv;

@@ -11,7 +11,8 @@
 #include <QTemporaryDir>
 #include <csignal>
 
-#include "shell/pictures.hpp"
+#include "application/picturemenu.hpp"
+#include "drawing/pictures.hpp"
 #include "support/testing.hpp"
 
 namespace fv {
@@ -62,7 +63,7 @@ TEST(Pictures, CopyAndSaveADrawingFromItsMenu) {
     Form& f = p.open("Senoide");
     click(f, "Fundamental");
     Surface& s = f.surface("Picture1");
-    QMenu* menu = pictureMenu(f, s);
+    QMenu* menu = pictureMenu(p.app, f, s);
     action(menu, f.tx("picture.copy"))->trigger();
     // Twice the screen's resolution, with the scale marks at its left.
     const QRect frame = pictureFrame(s).rect;
@@ -106,7 +107,7 @@ TEST(Pictures, AFailedSaveIsToldAndKeepsTheOldFile) {
   Program p(Edition::PT);
   Form& f = p.open("Senoide");
   click(f, "Fundamental");
-  QMenu* menu = pictureMenu(f, f.surface("Picture1"));
+  QMenu* menu = pictureMenu(p.app, f, f.surface("Picture1"));
   QTemporaryDir dir;
   for (const char* name : {"old.svg", "old.png"}) {
     const QString path = dir.filePath(name);

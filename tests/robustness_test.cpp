@@ -9,7 +9,7 @@
 #include <QScrollBar>
 #include <random>
 
-#include "shell/textnum.hpp"
+#include "forms/textnum.hpp"
 #include "support/testing.hpp"
 
 using namespace fv;

@@ -5,7 +5,7 @@
 #include <cmath>
 #include <set>
 
-#include "shell/app.hpp"
+#include "application/app.hpp"
 #include "simula2/simula2.hpp"
 #include "simula2/simula2_field.hpp"
 #include "support/testing.hpp"

@@ -8,7 +8,7 @@
 #include <QTemporaryDir>
 #include <QTranslator>
 
-#include "shell/app.hpp"
+#include "application/app.hpp"
 
 TEST(Startup, QtSpeaksTheEditionsLanguage) {
   for (auto [edition, undo] : {std::pair{fv::Edition::PT, "&Desfazer"}, {fv::Edition::ES, "&Deshacer"}}) {

@@ -348,7 +348,9 @@ std::string difference(const QImage& a, const QImage& b) {
 // operations than a list held before it was folded into a raster.
 TEST(SurfaceDifferential, IncrementalPaintingEqualsAFreshRendering) {
   RandomDrawing drawing(5);
+  FrameList frames;
   Surface s;
+  s.setFrames(&frames);
   s.setBackColor(RGB(224, 224, 224));
   s.resize(200, 150);
   s.show();
@@ -373,7 +375,7 @@ TEST(SurfaceDifferential, IncrementalPaintingEqualsAFreshRendering) {
       }
       const bool frame = rng() % 2;
       if (frame)
-        Surface::showAll();  // a frame in a handler's pause
+        frames.showAll();  // a frame in a handler's pause
       else
         QCoreApplication::processEvents();
       QCoreApplication::processEvents();  // what was asked to be repainted is repainted

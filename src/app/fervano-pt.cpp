@@ -1,3 +1,4 @@
-#include "shell/app.hpp"
+#include "app/windows.hpp"
+#include "application/app.hpp"
 
-int main(int argc, char** argv) { return fv::runProgram(argc, argv, fv::Edition::PT); }
+int main(int argc, char** argv) { return fv::runProgram(argc, argv, fv::Edition::PT, fv::registerWindows); }

@@ -3,7 +3,6 @@
 #include "core/angles.hpp"
 #include "geracao/model.hpp"
 #include "geracao/picture.hpp"
-#include "shell/app.hpp"
 
 // The pictures are compiled into the library; a static library has to
 // register them itself.
@@ -13,9 +12,9 @@ namespace fv {
 
 using namespace geracao;
 
-std::unique_ptr<Form> makeGeracao(App& app) { return std::make_unique<Geracao>(app); }
+std::unique_ptr<Form> makeGeracao(FormHost& host) { return std::make_unique<Geracao>(host); }
 
-Geracao::Geracao(App& app) : Form(app, QStringLiteral("Geração"), 15240, 11112, pal::grey) {
+Geracao::Geracao(FormHost& host) : Form(host, QStringLiteral("Geração"), 15240, 11112, pal::grey) {
   initPictures();
   build(geracaoLayout());
   waves_ = &surface(QStringLiteral("Picture1"));
@@ -192,6 +191,6 @@ void Geracao::pulso_Click() {
   });
 }
 
-void Geracao::volta_Click() { app().showMenu(); }
+void Geracao::volta_Click() { host().showMenu(); }
 
 }  // namespace fv

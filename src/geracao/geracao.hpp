@@ -8,12 +8,12 @@
 #include <vector>
 
 #include "geracao/model.hpp"
-#include "shell/form.hpp"
+#include "forms/form.hpp"
 
 namespace fv {
 
 // Creates the Geração window.
-std::unique_ptr<Form> makeGeracao(App& app);
+std::unique_ptr<Form> makeGeracao(FormHost& host);
 
 // The controls of the window, in building order.
 const std::vector<Ctl>& geracaoLayout();
@@ -32,7 +32,7 @@ inline constexpr Rect kGeracaoLogo{0, 0, 191 * 12, 54 * 12};
 class Geracao : public Form {
   Q_OBJECT
  public:
-  explicit Geracao(App& app);
+  explicit Geracao(FormHost& host);
 
   void Form_Load();
   void go_Click();

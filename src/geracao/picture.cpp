@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "shell/palette.hpp"
+#include "drawing/palette.hpp"
 
 namespace fv {
 

@@ -1,7 +1,6 @@
 #include "pulsos/pulsos.hpp"
 
 #include "pulsos/model.hpp"
-#include "shell/app.hpp"
 
 namespace fv {
 
@@ -30,8 +29,8 @@ void drawTimeGrid(Surface& s, const TimeGrid& g) {
 
 }  // namespace
 
-HarmonicasPulsos::HarmonicasPulsos(App& app)
-    : Form(app, QStringLiteral("HarmonicasPulsos"), 13080, 10944, pal::grey),
+HarmonicasPulsos::HarmonicasPulsos(FormHost& host)
+    : Form(host, QStringLiteral("HarmonicasPulsos"), 13080, 10944, pal::grey),
       built_((build(pulsosLayout()), true)),
       upperPlot_(surface(QStringLiteral("Picture1"))),
       lowerPlot_(surface(QStringLiteral("Picture3"))) {
@@ -70,8 +69,8 @@ void HarmonicasPulsos::resultante_Click() { plotResultant(pal::blue); }
 
 void HarmonicasPulsos::resultante2_Click() { plotResultant(pal::white); }
 
-void HarmonicasPulsos::FIM_Click() { app().showMenu(); }
+void HarmonicasPulsos::FIM_Click() { host().showMenu(); }
 
-std::unique_ptr<Form> makeHarmonicasPulsos(App& app) { return std::make_unique<HarmonicasPulsos>(app); }
+std::unique_ptr<Form> makeHarmonicasPulsos(FormHost& host) { return std::make_unique<HarmonicasPulsos>(host); }
 
 }  // namespace fv

@@ -6,12 +6,12 @@
 #include <memory>
 #include <vector>
 
-#include "shell/form.hpp"
+#include "forms/form.hpp"
 
 namespace fv {
 
 // Creates the HarmonicasPulsos window.
-std::unique_ptr<Form> makeHarmonicasPulsos(App& app);
+std::unique_ptr<Form> makeHarmonicasPulsos(FormHost& host);
 
 // The controls of the window, in building order.
 const std::vector<Ctl>& pulsosLayout();
@@ -19,7 +19,7 @@ const std::vector<Ctl>& pulsosLayout();
 class HarmonicasPulsos : public Form {
   Q_OBJECT
  public:
-  explicit HarmonicasPulsos(App& app);
+  explicit HarmonicasPulsos(FormHost& host);
 
   void Inicio_Click();
   void resultante_Click();

@@ -3,10 +3,9 @@
 #include <cmath>
 
 #include "core/angles.hpp"
+#include "drawing/palette.hpp"
+#include "drawing/sinegrid.hpp"
 #include "senoide/model.hpp"
-#include "shell/app.hpp"
-#include "shell/palette.hpp"
-#include "shell/sinegrid.hpp"
 
 namespace fv {
 
@@ -23,8 +22,8 @@ constexpr double kResultantAxis = 3000;
 
 }  // namespace
 
-Senoide::Senoide(App& app)
-    : Form(app, QStringLiteral("Senoide"), 15240, 11016, pal::grey),
+Senoide::Senoide(FormHost& host)
+    : Form(host, QStringLiteral("Senoide"), 15240, 11016, pal::grey),
       built_((build(senoideLayout()), true)),
       voltagePlot_(surface(QStringLiteral("Picture1"))),
       powerPlot_(surface(QStringLiteral("Picture2"))),
@@ -331,9 +330,9 @@ void Senoide::setDrawingButtons(bool normal) {
 void Senoide::FIM_Click() {
   setDrawingButtons(true);
   // The window's own background carries no drawing: clearing it changes nothing.
-  app().showMenu();
+  host().showMenu();
 }
 
-std::unique_ptr<Form> makeSenoide(App& app) { return std::make_unique<Senoide>(app); }
+std::unique_ptr<Form> makeSenoide(FormHost& host) { return std::make_unique<Senoide>(host); }
 
 }  // namespace fv

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "senoide/model.hpp"
-#include "shell/form.hpp"
+#include "forms/form.hpp"
 
 namespace fv {
 
@@ -18,7 +18,7 @@ const std::vector<Ctl>& senoideLayout();
 class Senoide : public Form {
   Q_OBJECT
  public:
-  explicit Senoide(App& app);
+  explicit Senoide(FormHost& host);
 
   // Values the window keeps, set by the handlers (16-bit, as read from the fields).
   std::int16_t velocidade = 0;
@@ -135,6 +135,6 @@ class Senoide : public Form {
 };
 
 // Creates the single-phase window.
-std::unique_ptr<Form> makeSenoide(App& app);
+std::unique_ptr<Form> makeSenoide(FormHost& host);
 
 }  // namespace fv

@@ -4,9 +4,8 @@
 
 #include <cmath>
 
-#include "shell/app.hpp"
-#include "shell/palette.hpp"
-#include "shell/sinegrid.hpp"
+#include "drawing/palette.hpp"
+#include "drawing/sinegrid.hpp"
 
 namespace fv {
 
@@ -31,7 +30,7 @@ constexpr SenoideT::Component SenoideT::kComponents[5] = {
 };
 // clang-format on
 
-SenoideT::SenoideT(App& app) : Form(app, QStringLiteral("SenoideT"), 15240, 11112, pal::grey) {
+SenoideT::SenoideT(FormHost& host) : Form(host, QStringLiteral("SenoideT"), 15240, 11112, pal::grey) {
   build(layout());
   upperPlot_ = &surface("Picture1");
   lowerPlot_ = &surface("Picture3");
@@ -69,11 +68,11 @@ SenoideT::SenoideT(App& app) : Form(app, QStringLiteral("SenoideT"), 15240, 1111
   Form_Load();
 }
 
-std::unique_ptr<Form> makeSenoideT(App& app) { return std::make_unique<SenoideT>(app); }
+std::unique_ptr<Form> makeSenoideT(FormHost& host) { return std::make_unique<SenoideT>(host); }
 
 void SenoideT::Form_Load() { reset_->setVisible(false); }
 
-void SenoideT::FIM_Click() { app().showMenu(); }
+void SenoideT::FIM_Click() { host().showMenu(); }
 
 void SenoideT::Picture1_Click() { upperPlot_->cls(); }
 

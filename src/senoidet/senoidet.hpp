@@ -8,15 +8,15 @@
 #include <memory>
 #include <vector>
 
+#include "forms/form.hpp"
 #include "senoidet/model.hpp"
-#include "shell/form.hpp"
 
 namespace fv {
 
 class SenoideT : public Form {
   Q_OBJECT
  public:
-  explicit SenoideT(App& app);
+  explicit SenoideT(FormHost& host);
 
   // The layout table of the window (both editions).
   static const std::vector<Ctl>& layout();
@@ -115,6 +115,6 @@ class SenoideT : public Form {
 };
 
 // Creates the SenoideT window.
-std::unique_ptr<Form> makeSenoideT(App& app);
+std::unique_ptr<Form> makeSenoideT(FormHost& host);
 
 }  // namespace fv

@@ -1,8 +1,8 @@
 // The resultant phase voltages and the neutral current of the three-phase
 // window, drawn on the lower surface from the components drawn so far.
+#include "drawing/palette.hpp"
+#include "drawing/sinegrid.hpp"
 #include "senoidet/senoidet.hpp"
-#include "shell/palette.hpp"
-#include "shell/sinegrid.hpp"
 
 namespace fv {
 

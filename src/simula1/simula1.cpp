@@ -1,6 +1,5 @@
 #include "simula1/simula1.hpp"
 
-#include "shell/app.hpp"
 #include "simula1/model.hpp"
 
 namespace fv {
@@ -12,8 +11,8 @@ constexpr std::int64_t kCurrentPause = 20000;
 
 }  // namespace
 
-Simula1::Simula1(App& app)
-    : Form(app, QStringLiteral("simula1"), app.edition() == Edition::ES ? kWidthEs : kWidthPt, kHeight, pal::grey) {
+Simula1::Simula1(FormHost& host)
+    : Form(host, QStringLiteral("simula1"), host.edition() == Edition::ES ? kWidthEs : kWidthPt, kHeight, pal::grey) {
   build(simula1Layout());
   setTabOrder(
       {"fase01", "Command2", "Command3", "Command1", "HScroll2", "Text14", "HScroll1", "Text6", "HScroll3", "Text17"});
@@ -153,12 +152,12 @@ void Simula1::Command3_Click() {
 }
 
 void Simula1::Command1_Click() {
-  app().showMenu();
+  host().showMenu();
   button("Command2").hide();
   button("Command3").hide();
   button("fase01").show();
 }
 
-std::unique_ptr<Form> makeSimula1(App& app) { return std::make_unique<Simula1>(app); }
+std::unique_ptr<Form> makeSimula1(FormHost& host) { return std::make_unique<Simula1>(host); }
 
 }  // namespace fv

@@ -6,7 +6,7 @@
 #include <memory>
 #include <vector>
 
-#include "shell/form.hpp"
+#include "forms/form.hpp"
 
 namespace fv {
 
@@ -16,7 +16,7 @@ const std::vector<Ctl>& simula1Layout();
 class Simula1 : public Form {
   Q_OBJECT
  public:
-  explicit Simula1(App& app);
+  explicit Simula1(FormHost& host);
 
   void Form_Load();
   void HScroll1_Change();
@@ -40,6 +40,6 @@ class Simula1 : public Form {
 };
 
 // Creates the simula1 window.
-std::unique_ptr<Form> makeSimula1(App& app);
+std::unique_ptr<Form> makeSimula1(FormHost& host);
 
 }  // namespace fv

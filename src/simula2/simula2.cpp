@@ -2,8 +2,7 @@
 
 #include <QPlainTextEdit>
 
-#include "shell/app.hpp"
-#include "shell/errors.hpp"
+#include "forms/errors.hpp"
 
 namespace fv {
 
@@ -11,7 +10,7 @@ using simula2::Material;
 using simula2::Point;
 using simula2::Trough;
 
-Simula2::Simula2(App& app) : Form(app, QStringLiteral("simula2"), 15060, 11112, pal::grey) {
+Simula2::Simula2(FormHost& host) : Form(host, QStringLiteral("simula2"), 15060, 11112, pal::grey) {
   build(simula2Layout());
   pic_ = &surface(QStringLiteral("Picture2"));
   // Two-line labels keep their lines as written.
@@ -56,7 +55,7 @@ void Simula2::Option3_Click() {
   write("Text12", QStringLiteral("0"));
 }
 
-void Simula2::Command3_Click() { app().showMenu(); }
+void Simula2::Command3_Click() { host().showMenu(); }
 
 void Simula2::write(const char* field, const QString& value) { text(field).setText(value); }
 
@@ -218,6 +217,6 @@ void Simula2::Command2_Click() {
   drawCable(cable2(W, H), pal::deepBlue);
 }
 
-std::unique_ptr<Form> makeSimula2(App& app) { return std::make_unique<Simula2>(app); }
+std::unique_ptr<Form> makeSimula2(FormHost& host) { return std::make_unique<Simula2>(host); }
 
 }  // namespace fv

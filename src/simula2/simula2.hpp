@@ -5,7 +5,7 @@
 #include <memory>
 #include <vector>
 
-#include "shell/form.hpp"
+#include "forms/form.hpp"
 #include "simula2/model.hpp"
 
 namespace fv {
@@ -13,7 +13,7 @@ namespace fv {
 class Simula2 : public Form {
   Q_OBJECT
  public:
-  explicit Simula2(App& app);
+  explicit Simula2(FormHost& host);
 
   void HScroll1_Change();
   void VScroll1_Change();
@@ -44,6 +44,6 @@ class Simula2 : public Form {
 const std::vector<Ctl>& simula2Layout();
 
 // Creates the simula2 window.
-std::unique_ptr<Form> makeSimula2(App& app);
+std::unique_ptr<Form> makeSimula2(FormHost& host);
 
 }  // namespace fv

@@ -4,7 +4,7 @@
 
 #include <string_view>
 
-#include "shell/edition.hpp"
+#include "core/edition.hpp"
 
 namespace fv {
 

@@ -6,9 +6,10 @@
 #include <QTest>
 #include <memory>
 
-#include "shell/app.hpp"
-#include "shell/form.hpp"
-#include "shell/pacer.hpp"
+#include "app/windows.hpp"
+#include "application/app.hpp"
+#include "application/pacer.hpp"
+#include "forms/form.hpp"
 
 namespace fv::testing {
 
