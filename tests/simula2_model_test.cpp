@@ -2,6 +2,9 @@
 // heights and positions.
 #include <gtest/gtest.h>
 
+#include <set>
+#include <vector>
+
 #include "core/numtext.hpp"
 #include "simula2/model.hpp"
 
@@ -99,21 +102,53 @@ TEST(Simula2Model, WhereAFieldPointLies) {
 
 TEST(Simula2Model, RingsOfTheField) {
   struct Case {
-    double amps, step;
-    int points;
+    double amps;
+    Material m;
+    std::int64_t open, closed;  // points, 30 and 25 twips between rings
+    size_t shades;              // of the open trough
+    bool allInside;             // the closed trough's right compartment holds the whole field
   };
   // clang-format off
   const Case cases[] = {
-      {40, 30, 130 * 631},  // 100 ... 3970 < 4000
-      {40, 25, 156 * 631},
-      {3,  30, 7 * 631},
-      {1,  30, 0},
+      {40, Material::plastic,   130 * 631, 156 * 631, 1, false},  // 100 ... 3970 < 4000
+      {40, Material::steel,     130 * 631, 156 * 631, 3, false},
+      {3,  Material::aluminium, 7 * 631,   8 * 631,   1, true},   // up to 280 twips round the cable
+      {1,  Material::plastic,   0,         0,         0, true},
   };
   // clang-format on
+  const Point c2{9289.85, 4517};
   for (const Case& c : cases) {
-    int n = 0;
-    traceField({9289.85, 4517}, c.amps, c.step, [&](double, double) { ++n; });
-    EXPECT_EQ(n, c.points) << c.amps << " A, step " << c.step;
+    std::int64_t plotted = 0, inside = 0;
+    std::set<Shade> shades;
+    EXPECT_EQ(openField(c2, c.amps, kW, kH, c.m, [&](double, double, Shade s) { ++plotted, shades.insert(s); }),
+              c.open);
+    EXPECT_EQ(plotted, c.open) << c.amps;
+    EXPECT_EQ(shades.size(), c.shades) << c.amps;
+    EXPECT_EQ(closedField(c2, c.amps, kW, kH, [&](double, double, bool in) { inside += in; }), c.closed);
+    EXPECT_EQ(inside == c.closed, c.allInside) << c.amps;
+  }
+}
+
+// The cables' discs, and the outlines: six passes, the closed one with a lid
+// as the second stroke of each pass.
+TEST(Simula2Model, DiscsAndOutlines) {
+  double last = 0;
+  EXPECT_EQ(cableDisc([&](double r) { last = r; }), 30);
+  EXPECT_EQ(last, 97);
+  for (Trough t : {Trough::open, Trough::closed}) {
+    std::vector<std::pair<int, Segment>> strokes;
+    const int n = outline(t, kW, kH, [&](int k, const Segment& s) { strokes.push_back({k, s}); });
+    const int perPass = t == Trough::open ? 4 : 5;
+    ASSERT_EQ(n, 6 * perPass);
+    ASSERT_EQ(int(strokes.size()), n);
+    for (int i = 0; i < n; ++i) EXPECT_EQ(strokes[i].first, i / perPass);
+    const Segment floor = strokes[0].second, divider = strokes.back().second;
+    EXPECT_EQ(floor.y1, 5110);
+    EXPECT_EQ(divider.x1, 8465 + 60);  // the last pass of the divider
+    if (t == Trough::closed) {
+      EXPECT_EQ(strokes[1].second.y1, 4034 - 40);
+      EXPECT_EQ(strokes[n - 4].second.y1, 4034 + 10);
+    }
   }
 }
 

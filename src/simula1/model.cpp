@@ -10,9 +10,6 @@ namespace {
 // The lower surface in twips.
 constexpr double kSurfaceW = 14535, kSurfaceH = 4335;
 
-constexpr double kFirstRing = 120, kRingStep = 40;
-constexpr double kTwipsPerAmp = 50;
-
 }  // namespace
 
 double conductorDistance() { return (kX2 - kX1) / kTwipsPerMm; }
@@ -21,12 +18,19 @@ double inducedVoltage(double volts, double amps, double mm) { return volts * amp
 
 double farEndVoltage(double amps) { return amps * 0.1; }
 
-std::vector<double> fieldRings(double amps) {
-  static const double outermost = std::hypot(std::max(kX2, kSurfaceW - kX2), std::max(kY, kSurfaceH - kY)) + 15;
-  const double edge = kTwipsPerAmp * amps;
-  std::vector<double> radii;
-  for (double r = kFirstRing; r < edge && r <= outermost; r += kRingStep) radii.push_back(r);
-  return radii;
+Phase1 phase1(double volts, double amps) {
+  const double d = conductorDistance();
+  return {d, inducedVoltage(volts, amps, d), farEndVoltage(amps)};
+}
+
+Phase3 phase3(double volts, double amps, double earthAmps) {
+  const double d = conductorDistance();
+  return {inducedVoltage(volts, amps + earthAmps, d) / 10, inducedVoltage(volts, amps + earthAmps, d)};
+}
+
+double outermostRing() {
+  static const double r = std::hypot(std::max(kX2, kSurfaceW - kX2), std::max(kY, kSurfaceH - kY)) + 15;
+  return r;
 }
 
 }  // namespace fv::simula1

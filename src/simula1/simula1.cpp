@@ -14,6 +14,22 @@ constexpr std::int64_t kCurrentPause = 20000;
 Simula1::Simula1(FormHost& host)
     : Form(host, QStringLiteral("simula1"), host.edition() == Edition::ES ? kWidthEs : kWidthPt, kHeight, pal::grey) {
   build(simula1Layout());
+  sideView_ = &surface("Picture1");
+  crossSection_ = &surface("Picture2");
+  phase1_ = &button("fase01");
+  phase2_ = &button("Command2");
+  phase3_ = &button("Command3");
+  loadBar_ = &scroll("HScroll1");
+  loadAmps_ = &text("Text6");
+  supplyBar_ = &scroll("HScroll2");
+  supplyVolts_ = &text("Text14");
+  earthBar_ = &scroll("HScroll3");
+  earthAmps_ = &text("Text17");
+  earthUnit_ = &text("Text18");
+  leftPost_ = &text("Text3");
+  rightPost_ = &text("Text4");
+  spacing_ = &text("Text10");
+  induced_ = &text("Text12");
   setTabOrder(
       {"fase01", "Command2", "Command3", "Command1", "HScroll2", "Text14", "HScroll1", "Text6", "HScroll3", "Text17"});
   onChange("HScroll1", [this] { HScroll1_Change(); });
@@ -27,135 +43,110 @@ Simula1::Simula1(FormHost& host)
 }
 
 void Simula1::Form_Load() {
-  button("Command2").hide();
-  button("Command3").hide();
-  scroll("HScroll3").hide();
-  text("Text17").hide();
-  text("Text18").hide();
-  button("fase01").show();
+  phase2_->hide();
+  phase3_->hide();
+  earthBar_->hide();
+  earthAmps_->hide();
+  earthUnit_->hide();
+  phase1_->show();
 }
 
-void Simula1::HScroll1_Change() { text("Text6").setText(QString::number(scroll("HScroll1").value())); }
-void Simula1::HScroll2_Change() { text("Text14").setText(QString::number(scroll("HScroll2").value())); }
-void Simula1::HScroll3_Change() { text("Text17").setText(QString::number(scroll("HScroll3").value())); }
+void Simula1::HScroll1_Change() { loadAmps_->setText(QString::number(loadBar_->value())); }
+void Simula1::HScroll2_Change() { supplyVolts_->setText(QString::number(supplyBar_->value())); }
+void Simula1::HScroll3_Change() { earthAmps_->setText(QString::number(earthBar_->value())); }
 
-// Each conductor is a disc of circles of radius 10, 13, ... 97: the first
-// green, the second blue.
-void Simula1::drawConductors(Surface& pic) {
-  using namespace simula1;
-  for (int r = 10; r < 100; r += 3) pic.circle(kX1, kY, r, pal::emerald);
-  for (int r = 10; r < 100; r += 3) pic.circle(kX2, kY, r, pal::deepBlue);
+// The first conductor green, the second blue.
+void Simula1::drawConductors() {
+  const Color colours[] = {pal::emerald, pal::deepBlue};
+  simula1::conductors([&](int c, double x, double y, double r) { crossSection_->circle(x, y, r, colours[c]); });
 }
 
-void Simula1::drawFieldRings(Surface& pic, double amps) {
-  for (double r : simula1::fieldRings(amps)) pic.circle(simula1::kX2, simula1::kY, r, pal::midnight);
+void Simula1::drawFieldRings(double amps) {
+  simula1::fieldRings(amps, [&](double r) { crossSection_->circle(simula1::kX2, simula1::kY, r, pal::midnight); });
 }
 
 void Simula1::fase01_Click() {
-  Surface& pic1 = surface("Picture1");
-  Surface& pic2 = surface("Picture2");
-  pic2.cls();
+  using namespace simula1;
+  Surface& pic1 = *sideView_;
+  crossSection_->cls();
   pic1.cls();
-  button("Command2").hide();
-  button("Command3").hide();
+  phase2_->hide();
+  phase3_->hide();
 
-  text("Text4").setText(QStringLiteral("0"));
-  const double I1 = num(text("Text6"));
-  const double V = num(text("Text14"));
+  rightPost_->setText(QStringLiteral("0"));
+  const double I1 = num(*loadAmps_);
+  const double V = num(*supplyVolts_);
 
   // The cable in grey, the end posts in red.
-  for (const auto& s : simula1::kCable) pic1.line(s.x1, s.y1, s.x2, s.y2, pal::gridGrey);
-  for (const auto& s : simula1::kPosts) pic1.line(s.x1, s.y1, s.x2, s.y2, pal::brick);
+  for (const auto& s : kCable) pic1.line(s.x1, s.y1, s.x2, s.y2, pal::gridGrey);
+  for (const auto& s : kPosts) pic1.line(s.x1, s.y1, s.x2, s.y2, pal::brick);
 
-  text("Text3").setText(QStringLiteral("0"));
+  leftPost_->setText(QStringLiteral("0"));
 
-  // The bar fills the band between the grey lines from x = 200 on.
-  for (int x = 200; x < 14000; x += 10)
-    for (int y = 1000; y <= 1080; ++y) pic1.pset(x, y, pal::slate);
+  fill(kCableBar, [&](double x, double y) { pic1.pset(x, y, pal::slate); });
 
   // The marker moves along the cable, leaving a row of circles.
-  for (int x = 200; x < 14000; x += 100) {
-    pic1.circle(x, 950, 50, pal::deepTeal);
+  simula1::walk(kMarker, [&](double x, double y) {
+    pic1.circle(x, y, kMarkerRadius, pal::deepTeal);
     pause(kMarkerPause);
-  }
+  });
 
-  drawConductors(pic2);
-  drawFieldRings(pic2, I1);
+  drawConductors();
+  drawFieldRings(I1);
 
-  const double d = simula1::conductorDistance();
-  text("Text10").setText(str(d));
-  text("Text12").setText(str(simula1::inducedVoltage(V, I1, d)));
-  text("Text4").setText(str(simula1::farEndVoltage(I1)));
+  const Phase1 r = phase1(V, I1);
+  spacing_->setText(str(r.spacing));
+  induced_->setText(str(r.induced));
+  rightPost_->setText(str(r.farEnd));
 
-  button("Command2").show();
+  phase2_->show();
 }
 
 void Simula1::Command2_Click() {
-  Surface& pic1 = surface("Picture1");
+  using namespace simula1;
+  Surface& pic1 = *sideView_;
+  for (const Band& b : kEarthPath) fill(b, [&](double x, double y) { pic1.pset(x, y, pal::emerald); });
+  for (const auto& s : kEarthSymbol) pic1.line(s.x1, s.y1, s.x2, s.y2, pal::emerald);
 
-  // The earth bar in green: down the left post, along the bottom, up the
-  // right post.
-  for (int y = 1080; y < 3000; y += 10)
-    for (int x = 500; x <= 580; ++x) pic1.pset(x, y, pal::emerald);
-  for (int x = 500; x < 13500; x += 10)
-    for (int y = 3000; y <= 3080; ++y) pic1.pset(x, y, pal::emerald);
-  for (int y = 3080; y > 1080; y -= 10)
-    for (int x = 13420; x <= 13500; ++x) pic1.pset(x, y, pal::emerald);
-
-  for (const auto& s : simula1::kEarthSymbol) pic1.line(s.x1, s.y1, s.x2, s.y2, pal::emerald);
-
-  button("Command3").show();
-  scroll("HScroll3").show();
-  text("Text17").show();
-  text("Text18").show();
+  phase3_->show();
+  earthBar_->show();
+  earthAmps_->show();
+  earthUnit_->show();
 }
 
 void Simula1::Command3_Click() {
-  Surface& pic1 = surface("Picture1");
-  Surface& pic2 = surface("Picture2");
-  double I1 = num(text("Text6"));
-  const double V = num(text("Text14"));
+  using namespace simula1;
+  Surface& pic1 = *sideView_;
+  double I1 = num(*loadAmps_);
+  const double V = num(*supplyVolts_);
 
-  // The current runs down the left riser, along the earth bar, up the right
-  // riser, back under the cable and along the cable.
-  for (int y = 1080; y < 2900; y += 100) {
-    pic1.circle(650, y, 50, pal::emerald);
-    pause(kCurrentPause);
-  }
-  for (int x = 600; x < 13300; x += 100) {
-    pic1.circle(x, 2900, 50, pal::emerald);
-    pause(kCurrentPause);
-  }
-  for (int y = 2900; y > 1080; y -= 100) {
-    pic1.circle(13300, y, 50, pal::emerald);
-    pause(kCurrentPause);
-  }
-  for (int x = 13300; x > 600; x -= 100) {
-    pic1.circle(x, 1150, 50, pal::emerald);
-    pause(kCurrentPause);
-  }
-  for (int x = 200; x < 14500; x += 100) {
-    pic1.circle(x, 950, 50, pal::deepTeal);
-    pause(kCurrentPause);
-  }
+  const auto current = [&](Color c) {
+    return [&pic1, c, this](double x, double y) {
+      pic1.circle(x, y, kMarkerRadius, c);
+      pause(kCurrentPause);
+    };
+  };
+  for (const Row& r : kEarthCurrent) simula1::walk(r, current(pal::emerald));
+  simula1::walk(kCableCurrent, current(pal::deepTeal));
 
-  pic2.cls();
-  drawConductors(pic2);
+  crossSection_->cls();
+  drawConductors();
 
-  I1 = num(text("Text6"));
-  const double I3 = scroll("HScroll3").value();
-  drawFieldRings(pic2, I1 + I3);
+  // Read again: the earth bar's current comes from its scroll bar, not Text17.
+  I1 = num(*loadAmps_);
+  const double I3 = earthBar_->value();
+  drawFieldRings(I1 + I3);
 
-  const double d = simula1::conductorDistance();
-  text("Text12").setText(str(simula1::inducedVoltage(V, I1 + I3, d) / 10));
-  text("Text4").setText(str(simula1::inducedVoltage(V, I1 + I3, d)));
+  const Phase3 r = phase3(V, I1, I3);
+  induced_->setText(str(r.tenth));
+  rightPost_->setText(str(r.induced));
 }
 
 void Simula1::Command1_Click() {
   host().showMenu();
-  button("Command2").hide();
-  button("Command3").hide();
-  button("fase01").show();
+  phase2_->hide();
+  phase3_->hide();
+  phase1_->show();
 }
 
 std::unique_ptr<Form> makeSimula1(FormHost& host) { return std::make_unique<Simula1>(host); }

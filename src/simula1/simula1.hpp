@@ -34,9 +34,32 @@ class Simula1 : public Form {
 
  private:
   // The two conductors of the cross-section.
-  void drawConductors(Surface& pic);
+  void drawConductors();
   // The field rings of a current around the second conductor.
-  void drawFieldRings(Surface& pic, double amps);
+  void drawFieldRings(double amps);
+
+  // Bound once: the side view (Picture1) and the cross-section (Picture2).
+  Surface* sideView_ = nullptr;
+  Surface* crossSection_ = nullptr;
+  // The phase buttons (fase01, Command2, Command3).
+  Button* phase1_ = nullptr;
+  Button* phase2_ = nullptr;
+  Button* phase3_ = nullptr;
+  // The load current (HScroll1, Text6), the supply voltage (HScroll2,
+  // Text14) and the earth bar's current with its unit (HScroll3, Text17, Text18).
+  ScrollBar* loadBar_ = nullptr;
+  TextField* loadAmps_ = nullptr;
+  ScrollBar* supplyBar_ = nullptr;
+  TextField* supplyVolts_ = nullptr;
+  ScrollBar* earthBar_ = nullptr;
+  TextField* earthAmps_ = nullptr;
+  TextField* earthUnit_ = nullptr;
+  // The read-outs: the posts' voltages (Text3, Text4), the spacing (Text10)
+  // and the voltage induced between the conductors (Text12).
+  TextField* leftPost_ = nullptr;
+  TextField* rightPost_ = nullptr;
+  TextField* spacing_ = nullptr;
+  TextField* induced_ = nullptr;
 };
 
 // Creates the simula1 window.

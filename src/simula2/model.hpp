@@ -92,28 +92,89 @@ inline constexpr double kExactRadius = 4503599627370496.0;  // 2^52
 // once and falls by 0.01 after every point, so that each ring starts where
 // the previous one ended. plot(x, y) gets every point that can show on the
 // picture; rings that cannot reach it are not traced, but theta moves on
-// over them exactly as if they were.
+// over them exactly as if they were. Returns the number of points plotted.
 template <class Plot>
-void traceField(Point c, double amps, double step, Plot&& plot) {
+std::int64_t traceField(Point c, double amps, double step, Plot&& plot) {
   const Reach seen = reach(c.x, c.y, kPictureWidth, kPictureHeight, kMargin);
+  std::int64_t n = 0;
   double theta = kThetaStart;
   double r = 100;
   while (r < 50 * amps * 2) {
     // This ring and all larger ones enclose the whole picture.
-    if (r > seen.farthest) return;
+    if (r > seen.farthest) return n;
     if (r < seen.nearest) {
-      if (seen.nearest > kExactRadius) return;
+      if (seen.nearest > kExactRadius) return n;
       const double rings = std::ceil((seen.nearest - r) / step);
       theta = thetaAfter(theta, static_cast<std::int64_t>(rings) * kPointsPerRing);
       r += rings * step;
       continue;
     }
-    for (int k = 0; k < kPointsPerRing; ++k) {
+    for (int k = 0; k < kPointsPerRing; ++k, ++n) {
       plot(c.x + r * std::sin(theta), c.y + r * std::cos(theta));
       theta -= kThetaStep;
     }
     r += step;
   }
+  return n;
+}
+
+// ---- The walks of the drawing ----
+//
+// Each gives every circle, line or point to `visit` in drawing order and
+// returns how many it gave; the window's visitor only draws.
+
+// A cable is a disc of concentric circles of radius 10, 13, ... 97: visit(r).
+template <class Visit>
+int cableDisc(Visit&& visit) {
+  int n = 0;
+  for (double r = 10; r < 100; r += 3, ++n) visit(r);
+  return n;
+}
+
+// A straight stroke of the outline.
+struct Segment {
+  double x1, y1, x2, y2;
+};
+
+// The outline of a trough in six passes 10 twips apart, pass k (0 to 5) at
+// a = 10 (k + 1): the floor, in the closed trough the lid (from top - 40 to
+// top + 10), then the left wall, the right wall and the divider; visit(k, s).
+template <class Visit>
+int outline(Trough t, double W, double H, Visit&& visit) {
+  const Walls w = walls(W, H);
+  int n = 0;
+  const auto stroke = [&](int k, const Segment& s) {
+    visit(k, s);
+    ++n;
+  };
+  for (int k = 0; k <= 5; ++k) {
+    const int a = 10 * (k + 1);
+    stroke(k, {w.left + 10, w.floor + a, w.right + 60, w.floor + a});
+    if (t == Trough::closed) stroke(k, {w.left + 10, w.top + a - 50, w.right + 60, w.top + a - 50});
+    stroke(k, {w.left + a, w.top, w.left + a, w.floor + 20});
+    stroke(k, {w.right + a, w.top, w.right + a, w.floor + 20});
+    stroke(k, {w.divider + a, w.top, w.divider + a, w.floor + 20});
+  }
+  return n;
+}
+
+// The rings of the open trough's field are 30 twips apart, the closed one's 25.
+inline constexpr double kOpenRingStep = 30, kClosedRingStep = 25;
+
+// The open trough's field: plot(x, y, shade), where the shade says where the
+// point lies (always free through plastic, which screens nothing).
+template <class Plot>
+std::int64_t openField(Point c, double amps, double W, double H, Material m, Plot&& plot) {
+  return traceField(c, amps, kOpenRingStep, [&](double x, double y) {
+    plot(x, y, m == Material::plastic ? Shade::free : openShade(x, y, W, H));
+  });
+}
+
+// The closed trough's field: plot(x, y, inside), inside when the point lies
+// strictly inside the right compartment.
+template <class Plot>
+std::int64_t closedField(Point c, double amps, double W, double H, Plot&& plot) {
+  return traceField(c, amps, kClosedRingStep, [&](double x, double y) { plot(x, y, inRightCompartment(x, y, W, H)); });
 }
 
 }  // namespace fv::simula2

@@ -12,7 +12,23 @@ using simula2::Trough;
 
 Simula2::Simula2(FormHost& host) : Form(host, QStringLiteral("simula2"), 15060, 11112, pal::grey) {
   build(simula2Layout());
-  pic_ = &surface(QStringLiteral("Picture2"));
+  section_ = &surface(QStringLiteral("Picture2"));
+  widthBar_ = &scroll("HScroll1");
+  heightBar_ = &scroll("VScroll1");
+  width_ = &text("Text22");
+  height_ = &text("Text23");
+  voltsBar_ = &scroll("HScroll4");
+  volts_ = &text("Text2");
+  ampsBar_ = &scroll("HScroll3");
+  amps_ = &text("Text4");
+  across1_ = &scroll("HScroll7");
+  up1_ = &scroll("VScroll3");
+  across2_ = &scroll("HScroll8");
+  up2_ = &scroll("VScroll4");
+  steel_ = &option("Option2");
+  aluminium_ = &option("Option3");
+  distance_ = &text("Text10");
+  induced_ = &text("Text12");
   // Two-line labels keep their lines as written.
   for (TextField* t : findChildren<TextField*>())
     if (t->plainEdit()) t->plainEdit()->setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -31,104 +47,66 @@ Simula2::Simula2(FormHost& host) : Form(host, QStringLiteral("simula2"), 15060, 
 // ---- Scroll bars and material
 
 // The width in whole millimetres.
-void Simula2::HScroll1_Change() { write("Text22", fmt(simula2::widthOfBar(scroll("HScroll1").value()), "###")); }
+void Simula2::HScroll1_Change() { width_->setText(fmt(simula2::widthOfBar(widthBar_->value()), "###")); }
 
 // The height in millimetres; at 0 the pattern writes an empty text.
-void Simula2::VScroll1_Change() { write("Text23", fmt(scroll("VScroll1").value(), "###")); }
+void Simula2::VScroll1_Change() { height_->setText(fmt(heightBar_->value(), "###")); }
 
-void Simula2::HScroll4_Change() { write("Text2", fmt(simula2::voltsOfBar(scroll("HScroll4").value()), "###")); }
+void Simula2::HScroll4_Change() { volts_->setText(fmt(simula2::voltsOfBar(voltsBar_->value()), "###")); }
 
-void Simula2::HScroll3_Change() { write("Text4", fmt(scroll("HScroll3").value(), "###")); }
+void Simula2::HScroll3_Change() { amps_->setText(fmt(ampsBar_->value(), "###")); }
 
-void Simula2::Option1_Click() {
-  write("Text10", QStringLiteral("0"));
-  write("Text12", QStringLiteral("0"));
+// A new material clears both results; the drawing stays.
+void Simula2::resetResults() {
+  distance_->setText(QStringLiteral("0"));
+  induced_->setText(QStringLiteral("0"));
 }
 
-void Simula2::Option2_Click() {
-  write("Text10", QStringLiteral("0"));
-  write("Text12", QStringLiteral("0"));
-}
-
-void Simula2::Option3_Click() {
-  write("Text10", QStringLiteral("0"));
-  write("Text12", QStringLiteral("0"));
-}
+void Simula2::Option1_Click() { resetResults(); }
+void Simula2::Option2_Click() { resetResults(); }
+void Simula2::Option3_Click() { resetResults(); }
 
 void Simula2::Command3_Click() { host().showMenu(); }
-
-void Simula2::write(const char* field, const QString& value) { text(field).setText(value); }
 
 // ---- Reading the controls
 
 // A size of the trough in millimetres, in twips; refused beyond its bar's span.
-double Simula2::troughTwips(const char* field, simula2::Span span, const char* message) const {
+double Simula2::troughTwips(const TextField& field, simula2::Span span, const char* message) const {
   const double mm = num(field);
-  if (!span.holds(mm)) refuse(&text(field), tx(QString::fromUtf8(message)));
+  if (!span.holds(mm)) refuse(&field, tx(QString::fromUtf8(message)));
   return simula2::twips(mm);
 }
 
-double Simula2::width() const { return troughTwips("Text22", simula2::kWidthMm, "msg.simula2.width"); }
+double Simula2::width() const { return troughTwips(*width_, simula2::kWidthMm, "msg.simula2.width"); }
 
-double Simula2::height() const { return troughTwips("Text23", simula2::kHeightMm, "msg.simula2.height"); }
+double Simula2::height() const { return troughTwips(*height_, simula2::kHeightMm, "msg.simula2.height"); }
 
 // Each cable is placed by the two bars of its own frame.
-Point Simula2::cable1(double W, double H) const {
-  return simula2::cable1(W, H, scroll("HScroll7").value(), scroll("VScroll3").value());
-}
+Point Simula2::cable1(double W, double H) const { return simula2::cable1(W, H, across1_->value(), up1_->value()); }
 
-Point Simula2::cable2(double W, double H) const {
-  return simula2::cable2(W, H, scroll("HScroll8").value(), scroll("VScroll4").value());
-}
+Point Simula2::cable2(double W, double H) const { return simula2::cable2(W, H, across2_->value(), up2_->value()); }
 
 // The options form one group: exactly one of them is checked.
 Material Simula2::material() const {
-  if (option("Option3").value()) return Material::aluminium;
-  if (option("Option2").value()) return Material::steel;
+  if (aluminium_->value()) return Material::aluminium;
+  if (steel_->value()) return Material::steel;
   return Material::plastic;
 }
 
 // ---- Drawing
 
-// Concentric circles of radius 10, 13, 16, ... 97.
 void Simula2::drawCable(Point c, Color colour) {
-  for (double r = 10; r < 100; r += 3) pic_->circle(c.x, c.y, r, colour);
-}
-
-// Six passes 10 twips apart: floor, left wall, right wall, divider.
-void Simula2::openOutline(double W, double H) {
-  const simula2::Walls t = simula2::walls(W, H);
-  for (int a = 10; a <= 60; a += 10) {
-    pic_->line(t.left + 10, t.floor + a, t.right + 60, t.floor + a);
-    pic_->line(t.left + a, t.top, t.left + a, t.floor + 20);
-    pic_->line(t.right + a, t.top, t.right + a, t.floor + 20);
-    pic_->line(t.divider + a, t.top, t.divider + a, t.floor + 20);
-  }
-}
-
-// As the open outline, with the lid from top - 40 to top + 10 after the floor.
-// The second drawing gives pass k the colour RGB(k, 0, 0): black and five
-// reds too dark to tell from it.
-void Simula2::closedOutline(double W, double H, bool darkRedPasses) {
-  const simula2::Walls t = simula2::walls(W, H);
-  for (int k = 0; k <= 5; ++k) {
-    const int a = 10 * (k + 1);
-    const Color c = darkRedPasses ? RGB(k, 0, 0) : pic_->foreColor();
-    pic_->line(t.left + 10, t.floor + a, t.right + 60, t.floor + a, c);
-    pic_->line(t.left + 10, t.top + a - 50, t.right + 60, t.top + a - 50, c);
-    pic_->line(t.left + a, t.top, t.left + a, t.floor + 20, c);
-    pic_->line(t.right + a, t.top, t.right + a, t.floor + 20, c);
-    pic_->line(t.divider + a, t.top, t.divider + a, t.floor + 20, c);
-  }
+  simula2::cableDisc([&](double r) { section_->circle(c.x, c.y, r, colour); });
 }
 
 // ---- Canaleta Aberta
 
 void Simula2::Command1_Click() {
-  pic_->cls();
+  Surface& pic = *section_;
+  pic.cls();
 
-  double I = num("Text4");
-  const double V = num("Text2");
+  double I = num(*amps_);
+  const double V = num(*volts_);
   const double H = height();
   const double W = width();
 
@@ -139,29 +117,29 @@ void Simula2::Command1_Click() {
   drawCable(c2, pal::deepBlue);
 
   const double D = simula2::distance(c1, c2);
-  write("Text10", fmt(D, "##.##"));
+  distance_->setText(fmt(D, "##.##"));
   const double h1 = simula2::heightAboveFloor(c1);
 
-  openOutline(W, H);
+  // The outline in the surface's own colour, before and after the field.
+  const auto line = [&](int, const simula2::Segment& s) { pic.line(s.x1, s.y1, s.x2, s.y2); };
+  simula2::outline(Trough::open, W, H, line);
 
-  I = num("Text4");
+  I = num(*amps_);
   const Material m = material();
   // The induced voltage is the same at every point of the field: Text12
   // gets its text as the first point is reached. With no field drawn it
   // shows 0, as the closed trough does, rather than the last run's value.
   if (simula2::hasRings(I))
-    write("Text12", fmt(simula2::inducedVoltage(Trough::open, m, V, I, D, h1), "##.###"));
+    induced_->setText(fmt(simula2::inducedVoltage(Trough::open, m, V, I, D, h1), "##.###"));
   else
-    write("Text12", QStringLiteral("0"));
+    induced_->setText(QStringLiteral("0"));
   // The field sky blue; steel screens it in dusty rose, aluminium in
   // turquoise, and beside the trough above its walls it shows chartreuse.
   const Color shades[] = {pal::skyBlue, m == Material::steel ? pal::dustyRose : pal::turquoise, pal::chartreuse};
-  simula2::traceField(c2, I, 30, [&](double x, double y) {
-    const auto shade = m == Material::plastic ? simula2::Shade::free : simula2::openShade(x, y, W, H);
-    pic_->pset(x, y, shades[static_cast<int>(shade)]);
-  });
+  simula2::openField(c2, I, W, H, m,
+                     [&](double x, double y, simula2::Shade s) { pic.pset(x, y, shades[static_cast<int>(s)]); });
 
-  openOutline(W, H);
+  simula2::outline(Trough::open, W, H, line);
 
   drawCable(cable1(W, H), pal::emerald);
 }
@@ -169,11 +147,12 @@ void Simula2::Command1_Click() {
 // ---- Canaleta Fechada
 
 void Simula2::Command2_Click() {
-  pic_->cls();
+  Surface& pic = *section_;
+  pic.cls();
 
   // The voltage comes from the scroll bar.
-  const double V = simula2::voltsOfBar(scroll("HScroll4").value());
-  write("Text12", QStringLiteral("0"));
+  const double V = simula2::voltsOfBar(voltsBar_->value());
+  induced_->setText(QStringLiteral("0"));
 
   double H = height();
   double W = width();
@@ -184,34 +163,29 @@ void Simula2::Command2_Click() {
   drawCable(c2, pal::deepBlue);
 
   const double D = simula2::distance(c1, c2);
-  write("Text10", fmt(D, "##.##"));
+  distance_->setText(fmt(D, "##.##"));
 
   W = width();
   H = height();
-  closedOutline(W, H, false);
+  simula2::outline(Trough::closed, W, H,
+                   [&](int, const simula2::Segment& s) { pic.line(s.x1, s.y1, s.x2, s.y2, pic.foreColor()); });
 
-  const double I = num("Text4");
+  const double I = num(*amps_);
   const Material m = material();
   // As in the open trough, every point gets the same voltage.
-  if (simula2::hasRings(I)) write("Text12", fmt(simula2::inducedVoltage(Trough::closed, m, V, I, D, 0), "##.###"));
+  if (simula2::hasRings(I)) induced_->setText(fmt(simula2::inducedVoltage(Trough::closed, m, V, I, D, 0), "##.###"));
   // Plastic lets the field through in salmon; steel screens it in ice blue
   // and aluminium not at all, both turquoise inside the right compartment.
-  simula2::traceField(c2, I, 25, [&](double x, double y) {
-    switch (m) {
-      case Material::plastic:
-        pic_->pset(x, y, pal::salmon);
-        break;
-      case Material::steel:
-        pic_->pset(x, y, pal::iceBlue);
-        if (simula2::inRightCompartment(x, y, W, H)) pic_->pset(x, y, pal::turquoise);
-        break;
-      case Material::aluminium:
-        if (simula2::inRightCompartment(x, y, W, H)) pic_->pset(x, y, pal::turquoise);
-        break;
-    }
+  simula2::closedField(c2, I, W, H, [&](double x, double y, bool inside) {
+    if (m == Material::plastic) pic.pset(x, y, pal::salmon);
+    if (m == Material::steel) pic.pset(x, y, pal::iceBlue);
+    if (m != Material::plastic && inside) pic.pset(x, y, pal::turquoise);
   });
 
-  closedOutline(W, H, true);
+  // Drawn again, pass k in RGB(k, 0, 0): black and five reds too dark to
+  // tell from it.
+  simula2::outline(Trough::closed, W, H,
+                   [&](int k, const simula2::Segment& s) { pic.line(s.x1, s.y1, s.x2, s.y2, RGB(k, 0, 0)); });
 
   drawCable(cable1(W, H), pal::emerald);
   drawCable(cable2(W, H), pal::deepBlue);

@@ -27,18 +27,40 @@ class Simula2 : public Form {
   void Command3_Click();
 
  private:
-  void write(const char* field, const QString& value);
-  double troughTwips(const char* field, simula2::Span span, const char* message) const;
+  double troughTwips(const TextField& field, simula2::Span span, const char* message) const;
   double width() const;
   double height() const;
   simula2::Point cable1(double W, double H) const;
   simula2::Point cable2(double W, double H) const;
   simula2::Material material() const;
   void drawCable(simula2::Point c, Color colour);
-  void openOutline(double W, double H);
-  void closedOutline(double W, double H, bool darkRedPasses);
+  void resetResults();
 
-  Surface* pic_ = nullptr;
+  // Bound once: the cross-section (Picture2).
+  Surface* section_ = nullptr;
+  // The trough's width and height: bars (HScroll1, VScroll1) and fields
+  // (Text22, Text23), in millimetres.
+  ScrollBar* widthBar_ = nullptr;
+  ScrollBar* heightBar_ = nullptr;
+  TextField* width_ = nullptr;
+  TextField* height_ = nullptr;
+  // The power cable's voltage (HScroll4, Text2) and current (HScroll3, Text4).
+  ScrollBar* voltsBar_ = nullptr;
+  TextField* volts_ = nullptr;
+  ScrollBar* ampsBar_ = nullptr;
+  TextField* amps_ = nullptr;
+  // Where each cable lies: across and up (HScroll7, VScroll3 for cable 1;
+  // HScroll8, VScroll4 for cable 2).
+  ScrollBar* across1_ = nullptr;
+  ScrollBar* up1_ = nullptr;
+  ScrollBar* across2_ = nullptr;
+  ScrollBar* up2_ = nullptr;
+  // The trough's material beyond plastic (Option2 steel, Option3 aluminium).
+  OptionButton* steel_ = nullptr;
+  OptionButton* aluminium_ = nullptr;
+  // The read-outs: the cables' distance (Text10) and the induced voltage (Text12).
+  TextField* distance_ = nullptr;
+  TextField* induced_ = nullptr;
 };
 
 const std::vector<Ctl>& simula2Layout();
