@@ -1,8 +1,11 @@
 #include "app/windows.hpp"
 
+#include <QMenu>
 #include <memory>
 
+#include "analysis/analysis.hpp"
 #include "application/app.hpp"
+#include "application/picturemenu.hpp"
 #include "menu/menu.hpp"
 
 #ifdef FERVANO_WITH_SENOIDE
@@ -26,7 +29,41 @@
 
 namespace fv {
 
+namespace {
+
+// What a work window gives its analysis, when it has one.
+AnalysisWindow::Provider analysisProvider(Form& f) {
+#ifdef FERVANO_WITH_SENOIDE
+  if (auto* w = qobject_cast<Senoide*>(&f)) return [w] { return w->analysisInput(); };
+#endif
+#ifdef FERVANO_WITH_SENOIDET
+  if (auto* w = qobject_cast<SenoideT*>(&f)) return [w] { return w->analysisInput(); };
+#endif
+#ifdef FERVANO_WITH_PULSOS
+  if (auto* w = qobject_cast<HarmonicasPulsos*>(&f)) return [w] { return w->analysisInput(); };
+#endif
+  (void)f;
+  return nullptr;
+}
+
+// Ties a work window to its analysis window: F2 and the pictures' menu open
+// it, and its own pictures have the program's menu.
+void attachAnalysis(App& app) {
+  app.hasAnalysis = [](const Form& f) { return bool(analysisProvider(const_cast<Form&>(f))); };
+  app.showAnalysis = [&app](Form& work) {
+    const bool made = analysisOf(work) != nullptr;
+    AnalysisWindow& a = showAnalysis(app, work, analysisProvider(work));
+    if (!made)
+      QObject::connect(&a, &Form::pictureMenuRequested, &a, [&app, &a](Surface* s, const QPoint& at) {
+        pictureMenu(app, a, *s)->popup(s->mapToGlobal(at));
+      });
+  };
+}
+
+}  // namespace
+
 void registerWindows(App& app) {
+  attachAnalysis(app);
   app.setMenu([](App& program) { return std::make_unique<Analise>(program); });
 #ifdef FERVANO_WITH_SENOIDE
   app.registerWindow(QStringLiteral("Senoide"), makeSenoide);

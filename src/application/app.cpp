@@ -10,6 +10,7 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QMenu>
+#include <QShortcut>
 #include <QStyleFactory>
 #include <QTemporaryDir>
 #include <QTranslator>
@@ -122,6 +123,13 @@ void App::showMenu() {
 
 void App::adopt(Form& form) {
   hold_->watch(&form, [&form] { return form.running(); });
+  if (analysable(form)) {
+    auto* f2 = new QShortcut(QKeySequence(Qt::Key_F2), &form);
+    f2->setContext(Qt::WindowShortcut);
+    connect(f2, &QShortcut::activated, this, [this, &form] {
+      if (!quitting_) showAnalysis(form);
+    });
+  }
   connect(&form, &Form::pictureMenuRequested, this,
           [this, &form](Surface* s, const QPoint& at) { pictureMenu(*this, form, *s)->popup(s->mapToGlobal(at)); });
 }

@@ -78,6 +78,13 @@ class App : public QObject, public FormHost {
   // The folder a picture was last saved into in this run (empty before the first).
   QString pictureFolder;
 
+  // A work window's analysis window, which the program's root provides:
+  // whether a window has one, and showing it (F2 in the window and an entry
+  // of its pictures' menu). Both unset: no window has one.
+  std::function<bool(const Form&)> hasAnalysis;
+  std::function<void(Form&)> showAnalysis;
+  bool analysable(const Form& f) const { return hasAnalysis && showAnalysis && hasAnalysis(f); }
+
   // The windows the program knows, by name.
   void registerWindow(const QString& name, Factory factory);
   bool knows(const QString& name) const { return factories_.count(name) > 0; }

@@ -33,6 +33,7 @@ QString pageName(const QString& windowName) {
       {QStringLiteral("Geração"), QStringLiteral("geracao")},
       {QStringLiteral("simula1"), QStringLiteral("simula1")},
       {QStringLiteral("simula2"), QStringLiteral("simula2")},
+      {QStringLiteral("Analysis"), QStringLiteral("analysis")},
   };
   return pages.value(windowName, QStringLiteral("menu"));
 }

@@ -7,7 +7,6 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QStandardPaths>
-#include <cerrno>
 #ifdef __GLIBC__
 #include <malloc.h>
 #endif
@@ -21,25 +20,6 @@
 namespace fv {
 
 namespace {
-
-QString reason(const Form& window, const SaveResult& r) {
-  switch (r.error) {
-    case ENOSPC:
-    case EDQUOT:
-      return window.tx(QStringLiteral("picture.noSpace"));
-    case EFBIG:
-      return window.tx(QStringLiteral("picture.tooBig"));
-    case EACCES:
-    case EPERM:
-    case EROFS:
-      return window.tx(QStringLiteral("picture.denied"));
-    case ENOENT:
-    case ENOTDIR:
-      return window.tx(QStringLiteral("picture.noFolder"));
-    default:
-      return window.tx(QStringLiteral("picture.failed")).arg(r.detail);
-  }
-}
 
 // What painting a large picture took goes back to the system.
 void giveBackMemory() {
@@ -88,12 +68,15 @@ QMenu* pictureMenu(App& app, Form& window, Surface& s) {
       app.pictureFolder = QFileInfo(path).absolutePath();
       const SaveResult r = savePicture(*surface, path);
       giveBackMemory();
-      if (!r.ok) window.showMessage(window.tx(QStringLiteral("picture.notSaved")).arg(r.path, reason(window, r)));
+      if (!r.ok) window.showMessage(window.tx(QStringLiteral("picture.notSaved")).arg(r.path, window.saveFailure(r)));
     });
     dialog->open();
   });
   menu->addAction(window.tx(QStringLiteral("picture.window")), &window,
                   [&window] { QApplication::clipboard()->setImage(window.grab().toImage()); });
+  if (app.analysable(window))
+    menu->addAction(window.tx(QStringLiteral("picture.analysis")), &window,
+                    [&app, &window] { app.showAnalysis(window); });
   menu->addSeparator();
   menu->addAction(window.tx(QStringLiteral("picture.help")), &window,
                   [&app, &window] { showHelp(app, window.objectName()); });

@@ -189,4 +189,19 @@ SaveResult savePicture(const Surface& s, const QString& name) {
   return r;
 }
 
+SaveResult saveBytes(const QString& path, const QByteArray& data) {
+  SaveResult r;
+  r.path = path;
+  QSaveFile out(path);
+  errno = 0;
+  if (out.open(QIODevice::WriteOnly) && out.write(data) == data.size() && out.flush() &&
+      out.error() == QFileDevice::NoError && out.commit())
+    return r;
+  r.ok = false;
+  r.error = errno;
+  r.detail = out.errorString();
+  out.cancelWriting();
+  return r;
+}
+
 }  // namespace fv

@@ -59,5 +59,7 @@ struct SaveResult {
 };
 // Writes the picture whole, or leaves any file of that name as it was.
 SaveResult savePicture(const Surface& s, const QString& name);
+// Writes a file whole (a table, say), or leaves any file of that name as it was.
+SaveResult saveBytes(const QString& path, const QByteArray& data);
 
 }  // namespace fv

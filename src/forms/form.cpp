@@ -10,6 +10,7 @@
 #include <QScrollBar>
 #include <QShortcut>
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
 #include <stdexcept>
 
@@ -287,6 +288,7 @@ void Form::onChange(const QString& name, std::function<void()> handler) {
 
 void Form::run(const std::function<void()>& handler, bool quiet, const TextField* source) {
   runner_.run(handler, quiet, source);
+  if (!runner_.running()) emit handlerEnded();
 }
 
 QMessageBox* Form::messageBox() const { return runner_.messageBox(); }
@@ -349,6 +351,29 @@ void Form::refuse(const QWidget* field, const QString& message) const {
 char Form::separator() const { return separatorChar(host_.decimalSeparator()); }
 
 std::optional<double> Form::parse(const QString& text) const { return parseText(text, host_.decimalSeparator()); }
+
+QString Form::saveFailure(const SaveResult& r) const {
+  switch (r.error) {
+    case ENOSPC:
+    case EDQUOT:
+      return tx(QStringLiteral("picture.noSpace"));
+    case EFBIG:
+      return tx(QStringLiteral("picture.tooBig"));
+    case EACCES:
+    case EPERM:
+    case EROFS:
+      return tx(QStringLiteral("picture.denied"));
+    case ENOENT:
+    case ENOTDIR:
+      return tx(QStringLiteral("picture.noFolder"));
+    default:
+      return tx(QStringLiteral("picture.failed")).arg(r.detail);
+  }
+}
+
+std::optional<double> Form::peek(const TextField& f) const {
+  return parseText(f.text(), host_.decimalSeparator(), f.programWritten());
+}
 
 void Form::pause(std::int64_t counts) const { host_.pause(counts); }
 

@@ -15,6 +15,7 @@
 #include "core/edition.hpp"
 #include "drawing/color.hpp"
 #include "drawing/fonts.hpp"
+#include "drawing/pictures.hpp"
 #include "drawing/surface.hpp"
 #include "forms/controls.hpp"
 #include "forms/host.hpp"
@@ -107,8 +108,13 @@ class Form : public QWidget {
   // highlighting `field` when one is given.
   [[noreturn]] void refuse(const QWidget* field, const QString& message) const;
 
+  // Why a file could not be saved, in the edition's language.
+  QString saveFailure(const SaveResult& r) const;
+
   // Reads a text as fields are read; nullopt when it is not a number.
   std::optional<double> parse(const QString& text) const;
+  // Reads a field as num() does, without stopping anything; nullopt when it is not a number.
+  std::optional<double> peek(const TextField& f) const;
 
   // Pauses an animation between two points (see Pacer).
   void pause(std::int64_t counts) const;
@@ -135,6 +141,8 @@ class Form : public QWidget {
   // A right click on a surface asks for its pictures' menu, at `at` in the
   // surface (the program answers).
   void pictureMenuRequested(fv::Surface* surface, const QPoint& at);
+  // The outermost handler of the window ended (whether it went through or stopped).
+  void handlerEnded();
 
  protected:
   void resizeEvent(QResizeEvent*) override;

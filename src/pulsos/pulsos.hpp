@@ -6,6 +6,7 @@
 #include <memory>
 #include <vector>
 
+#include "forms/analysisinput.hpp"
 #include "forms/form.hpp"
 
 namespace fv {
@@ -25,6 +26,13 @@ class HarmonicasPulsos : public Form {
   void resultante_Click();
   void resultante2_Click();
   void FIM_Click();
+
+  // The window has no input of its own: its analysis reads its own fields.
+  AnalysisInput analysisInput() const {
+    AnalysisInput in;
+    in.kind = AnalysisInput::Kind::Pulses;
+    return in;
+  }
 
   // The order n and amplitude A of the second term of the resultants,
   // 10·A·sin(n·t). No control sets them and Inicio resets them, so they stay 0.

@@ -194,6 +194,7 @@ void Senoide::FUNDAMENTAL_Click() {
   });
   fundamentalPower_.setText(fmt(S, "###.#"));
   feitoF = 1;
+  drawnSinceReset_ |= DrawnF;
 }
 
 // ---- Harmonic components, drawn on top of what the surfaces show.
@@ -217,6 +218,7 @@ void Senoide::segundaH_Click(int) {
                               radians(secondIAngle_.value()), harmonicPlot(pal::magenta, velocidade / 2.0));
   secondPower_.setText(fmt(S, "###.#"));
   feito2 = 1;
+  drawnSinceReset_ |= Drawn2;
 }
 
 // The third harmonic. Its angles come from the values stored by the change
@@ -231,6 +233,7 @@ void Senoide::TERCEIRA_Click() {
                              harmonicPlot(pal::black, velocidade / 3.0));
   thirdPower_.setText(fmt(S, "###.#"));
   feito3 = 1;
+  drawnSinceReset_ |= Drawn3;
 }
 
 // The inter-harmonic of order 1.5. A blue line grows along the top edge of Picture2.
@@ -248,6 +251,7 @@ void Senoide::inter_Click() {
   });
   interPower_.setText(fmt(S, "###.#"));
   feitoI = 1;
+  drawnSinceReset_ |= DrawnI;
 }
 
 // The harmonic of order n. Its angle is kept as a whole number of radians.
@@ -271,6 +275,7 @@ void Senoide::executar_Click() {
   const double S = walkNth(ordemN, tensaoN, correnteN, radians(anguloN), harmonicPlot(pal::red, pace));
   nthPower_.setText(str(S));
   feitoN = 1;
+  drawnSinceReset_ |= DrawnN;
 }
 
 // ---- The resultant of the components drawn since the last resultant.
@@ -311,6 +316,7 @@ void Senoide::resultante1_Click() {
 }
 
 void Senoide::reset_Click() {
+  drawnSinceReset_ = 0;
   for (TextField* f : {&fundamentalPower_, &secondPower_, &thirdPower_, &nthPower_, &resultantPower_, &interPower_})
     f->setText(fmt(0, "0.0"));
   voltagePlot_.cls();
@@ -331,6 +337,41 @@ void Senoide::FIM_Click() {
   setDrawingButtons(true);
   // The window's own background carries no drawing: clearing it changes nothing.
   host().showMenu();
+}
+
+AnalysisInput Senoide::analysisInput() const {
+  AnalysisInput in;
+  in.kind = AnalysisInput::Kind::SinglePhase;
+  // A field that is not a number names itself and reads as NaN: what depends on it is left blank.
+  auto read = [&](const TextField& f, const char* quantity, const char* part) {
+    if (const auto v = peek(f)) return *v;
+    if (in.badField.isEmpty())
+      in.badField = tx(QStringLiteral("Analysis.field"))
+                        .arg(tx(QLatin1String("Analysis.qty.") + QLatin1String(quantity)),
+                             tx(QLatin1String("Analysis.part.") + QLatin1String(part)));
+    return std::nan("");
+  };
+  if (drawnSinceReset_ & DrawnF)
+    in.components.push_back({1, double(fundamentalVolts_.value()), 0, double(fundamentalAmps_.value()),
+                             read(fundamentalAngle_, "iAngle", "1")});
+  if (drawnSinceReset_ & Drawn2)
+    in.components.push_back({2, double(secondVolts_.value()), double(secondVAngle_.value()),
+                             double(secondAmps_.value()), double(secondIAngle_.value())});
+  if (drawnSinceReset_ & Drawn3) {
+    const double v = read(thirdVolts_, "volts", "3"), va = read(thirdVAngle_, "vAngle", "3");
+    const double i = read(thirdAmps_, "amps", "3"), ia = read(thirdIAngle_, "iAngle", "3");
+    in.components.push_back({3, v, va, i, ia});
+  }
+  if (drawnSinceReset_ & DrawnI) {
+    const double v = read(interVolts_, "volts", "i"), i = read(interAmps_, "amps", "i");
+    in.components.push_back({1.5, v, 0, i, read(interAngle_, "iAngle", "i")});
+  }
+  if (drawnSinceReset_ & DrawnN) {
+    const double n = read(order_, "order", "n"), v = read(nthVolts_, "volts", "n");
+    const double i = read(nthAmps_, "amps", "n");
+    in.components.push_back({n, v, 0, i, read(nthAngle_, "iAngle", "n")});
+  }
+  return in;
 }
 
 std::unique_ptr<Form> makeSenoide(FormHost& host) { return std::make_unique<Senoide>(host); }

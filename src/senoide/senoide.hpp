@@ -7,8 +7,9 @@
 #include <memory>
 #include <vector>
 
-#include "senoide/model.hpp"
+#include "forms/analysisinput.hpp"
 #include "forms/form.hpp"
+#include "senoide/model.hpp"
 
 namespace fv {
 
@@ -82,7 +83,15 @@ class Senoide : public Form {
   void reset_Click();
   void FIM_Click();
 
+  // The components drawn since the last Reset, as the resultant takes them
+  // (the typed amplitudes and angles), for the analysis window.
+  AnalysisInput analysisInput() const;
+
  private:
+  // The components drawn to their end since the last Reset, one bit each.
+  enum DrawnBit { DrawnF = 1, Drawn2 = 2, Drawn3 = 4, DrawnI = 8, DrawnN = 16 };
+  int drawnSinceReset_ = 0;
+
   double fieldRadians(TextField& field);
   senoide::PlotComponent harmonicPlot(Color c, double pace);
   void pauseBelow(double count);

@@ -8,6 +8,7 @@
 #include <memory>
 #include <vector>
 
+#include "forms/analysisinput.hpp"
 #include "forms/form.hpp"
 #include "senoidet/model.hpp"
 
@@ -64,6 +65,12 @@ class SenoideT : public Form {
   std::int16_t temFund = 0, tem2 = 0, tem3 = 0, temInter = 0, temN = 0;
   // 1 while the upper surface shows the currents too.
   std::int16_t modoCorr = 0;
+
+  // The components drawn since the last Reset, per phase as typed, for the
+  // analysis window: the fundamental's voltage at 0° and its current at the
+  // phase's angle; a harmonic's voltage and current both at its angle, as the
+  // resultants take them.
+  AnalysisInput analysisInput() const;
 
  private:
   // A component's fields, bound once: R, S and T of each.

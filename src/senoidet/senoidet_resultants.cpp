@@ -1,5 +1,7 @@
 // The resultant phase voltages and the neutral current of the three-phase
 // window, drawn on the lower surface from the components drawn so far.
+#include <cmath>
+
 #include "drawing/palette.hpp"
 #include "drawing/sinegrid.hpp"
 #include "senoidet/senoidet.hpp"
@@ -33,6 +35,34 @@ Terms SenoideT::drawnTerms(const Phases& fundamental, bool currents) const {
     }
   }
   return terms;
+}
+
+AnalysisInput SenoideT::analysisInput() const {
+  AnalysisInput in;
+  in.kind = AnalysisInput::Kind::ThreePhase;
+  static const char* const kParts[] = {"1", "2", "3", "i", "n"};
+  static const char* const kPhases[] = {"R", "S", "T"};
+  // A field that is not a number names itself and reads as NaN: what depends on it is left blank.
+  auto read = [&](const TextField& f, const char* quantity, int k, int p) {
+    if (const auto v = peek(f)) return *v;
+    if (!in.badField.isEmpty()) return std::nan("");
+    const QString what = tx(QLatin1String("Analysis.qty.") + QLatin1String(quantity));
+    const QString part = tx(QLatin1String("Analysis.part.") + QLatin1String(kParts[k]));
+    in.badField = p < 0 ? tx(QStringLiteral("Analysis.field")).arg(what, part)
+                        : tx(QStringLiteral("Analysis.phaseField")).arg(what, part, QLatin1String(kPhases[p]));
+    return std::nan("");
+  };
+  for (int k = Fundamental; k <= Nth; ++k) {
+    if (this->*kComponents[k].drawn != 1) continue;
+    const double order = k == Nth ? read(*orderN_, "order", k, -1) : kComponents[k].order;
+    const Fields& f = fields_[k];
+    for (Phase p : {R, S, T}) {
+      const double v = read(*f.volts[p], "volts", k, p), i = read(*f.amps[p], "amps", k, p);
+      const double angle = read(*f.degrees[p], "angle", k, p);
+      in.phases[p].push_back({order, v, k == Fundamental ? 0 : angle, i, angle});
+    }
+  }
+  return in;
 }
 
 void SenoideT::lowerGrid(const QString& title) {

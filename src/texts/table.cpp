@@ -6,6 +6,7 @@ namespace {
 
 // Each window's texts stand in a file of their own, one per edition.
 constexpr TextEntry kPt[] = {
+#include "texts/pt/analysis.inc"
 #include "texts/pt/cmdline.inc"
 #include "texts/pt/geracao.inc"
 #include "texts/pt/help.inc"
@@ -18,6 +19,7 @@ constexpr TextEntry kPt[] = {
     {nullptr, nullptr}};
 
 constexpr TextEntry kEs[] = {
+#include "texts/es/analysis.inc"
 #include "texts/es/cmdline.inc"
 #include "texts/es/geracao.inc"
 #include "texts/es/help.inc"
