@@ -37,8 +37,9 @@ TEST(Analysis, FollowsTheSinglePhaseWindowInBothEditions) {
     QChar separator;
     const char *title, *thd, *badName;
   };
-  for (const Case& c : {Case{Edition::PT, ',', "Análise — ", "DHT da tensão\t33,3\t%", "tensão (3ª harmônica)"},
-                        Case{Edition::ES, '.', "Análisis — ", "THD de la tensión\t33.3\t%", "tensión (3.er armónico)"}}) {
+  for (const Case& c :
+       {Case{Edition::PT, ',', "Análise — ", "DHT da tensão\t33,3\t%", "tensão (3ª harmônica)"},
+        Case{Edition::ES, '.', "Análisis — ", "THD de la tensión\t33.3\t%", "tensión (3.er armónico)"}}) {
     Program p(c.edition);
     p.app.setDecimalSeparator(c.separator);
     Form& w = p.open(QStringLiteral("Senoide"));

@@ -254,8 +254,8 @@ void AnalysisWindow::pulses() {
   if (!bad.isEmpty()) problem_.setText(tx(QStringLiteral("Analysis.bad")).arg(bad));
   const PulseTrain p{amplitude ? *amplitude : kNaN, duty ? *duty / 100 : kNaN};
   // Up to the highest order the arithmetic takes (a row and a bar each).
-  const int n = highest && std::isfinite(*highest) ? int(std::clamp(std::round(*highest), 0.0, double(kMaxPulseOrder)))
-                                                  : -1;
+  const int n =
+      highest && std::isfinite(*highest) ? int(std::clamp(std::round(*highest), 0.0, double(kMaxPulseOrder))) : -1;
   const double c1 = pulseCoefficient(p, 1);
   std::vector<Bar> bars;
   add(tx(QStringLiteral("Analysis.pulse.mean")), pulseMean(p), "V");
@@ -280,9 +280,9 @@ void AnalysisWindow::showTable() {
   QString shown;
   int width = 0;
   for (const Row& r : rows_) width = std::max<int>(width, r.name.size());
-  shown += tx(QStringLiteral("Analysis.note")) + QStringLiteral("\n\n");
   for (const Row& r : rows_)
-    shown += r.name.leftJustified(width + 2) + r.value.rightJustified(12) + QLatin1Char(' ') + r.unit + QLatin1Char('\n');
+    shown +=
+        r.name.leftJustified(width + 2) + r.value.rightJustified(12) + QLatin1Char(' ') + r.unit + QLatin1Char('\n');
   if (rows_.empty()) shown += tx(QStringLiteral("Analysis.nothing"));
   table_->setPlainText(shown);
 }
@@ -290,7 +290,8 @@ void AnalysisWindow::showTable() {
 QString AnalysisWindow::tableText(bool header) const {
   QString out;
   if (header) out += tx(QStringLiteral("Analysis.header")) + QLatin1Char('\n');
-  for (const Row& r : rows_) out += r.name + QLatin1Char('\t') + r.value + QLatin1Char('\t') + r.unit + QLatin1Char('\n');
+  for (const Row& r : rows_)
+    out += r.name + QLatin1Char('\t') + r.value + QLatin1Char('\t') + r.unit + QLatin1Char('\n');
   return out;
 }
 

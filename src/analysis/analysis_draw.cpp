@@ -152,8 +152,9 @@ void AnalysisWindow::drawPulses(const PulseTrain& p, int n) {
   s.setFontSpec(font::bold96);
   constexpr double left = 240, right = 6000, mid = 2100, half = 1500;
   s.line(left, mid, right, mid, pal::gridGrey);
-  letter(s, 120, 60, tx(QStringLiteral("Analysis.phasors.pulses")).arg(n < 0 ? QStringLiteral("—") : QString::number(n)),
-        pal::black);
+  letter(s, 120, 60,
+         tx(QStringLiteral("Analysis.phasors.pulses")).arg(n < 0 ? QStringLiteral("—") : QString::number(n)),
+         pal::black);
   if (!std::isfinite(p.amplitude) || !(p.duty > 0 && p.duty < 1) || n < 0) return;
   double most = std::abs(p.amplitude) * 1.2;
   if (!(most > 0)) return;
