@@ -102,7 +102,12 @@ QString AnalysisWindow::num(double v, const char* pattern) const {
   return std::isfinite(v) ? fmt(v, pattern) : QStringLiteral("—");
 }
 
-QString AnalysisWindow::orderText(double order) const { return num(order, "0.##"); }
+// An order as a student writes it: "3", "1,5" (no separator after a whole number).
+QString AnalysisWindow::orderText(double order) const {
+  QString t = num(order, "0.##");
+  if (t.size() > 1 && !t.back().isDigit() && t != QStringLiteral("—")) t.chop(1);
+  return t;
+}
 
 void AnalysisWindow::add(const QString& name, double value, const char* unit, const char* pattern) {
   rows_.push_back({name, num(value, pattern), QString::fromUtf8(unit)});
@@ -253,9 +258,9 @@ void AnalysisWindow::pulses() {
   const auto highest = readOwn(*this, QStringLiteral("highest"), bad);
   if (!bad.isEmpty()) problem_.setText(tx(QStringLiteral("Analysis.bad")).arg(bad));
   const PulseTrain p{amplitude ? *amplitude : kNaN, duty ? *duty / 100 : kNaN};
-  // Up to the highest order the arithmetic takes (a row and a bar each).
-  const int n =
-      highest && std::isfinite(*highest) ? int(std::clamp(std::round(*highest), 0.0, double(kMaxPulseOrder))) : -1;
+  // A row and a bar each, up to order 20: each partial sum's largest deviation is
+  // sampled, and beyond that the refresh after a handler would take too long.
+  const int n = highest && std::isfinite(*highest) ? int(std::clamp(std::round(*highest), 0.0, 20.0)) : -1;
   const double c1 = pulseCoefficient(p, 1);
   std::vector<Bar> bars;
   add(tx(QStringLiteral("Analysis.pulse.mean")), pulseMean(p), "V");
