@@ -19,13 +19,14 @@
 #include "shell/pacer.hpp"
 #include "shell/pictures.hpp"
 #include "shell/textnum.hpp"
+#include "shell/twips.hpp"
 #include "texts/texts.hpp"
 
 namespace fv {
 
 namespace {
 
-int px(int twips, double zoom) { return static_cast<int>(std::lround(twips * zoom / 15.0)); }
+int px(int twips, double zoom) { return static_cast<int>(std::lround(twips * zoom / kTwipsPerPixel)); }
 
 }  // namespace
 
