@@ -37,33 +37,59 @@ Raster::Raster(QImage& img, double zoom, const FontSpec& font)
       pen_(std::max(1, int(std::lround(scale_ * kTwipsPerPixel)))),
       fontSpec_(font) {}
 
-void Raster::run(std::int64_t y, std::int64_t x0, std::int64_t x1) {
-  if (y < 0 || y >= h_) return;
-  x0 = std::max<std::int64_t>(x0, 0);
-  x1 = std::min<std::int64_t>(x1, w_ - 1);
-  if (x0 > x1) return;
+uchar* Raster::bits() {
   if (!bits_) bits_ = img_.bits();
-  auto* row = reinterpret_cast<QRgb*>(bits_ + y * bpl_);
-  std::fill(row + x0, row + x1 + 1, c_);
-  x0_ = std::min(x0_, int(x0)), x1_ = std::max(x1_, int(x1));
-  y0_ = std::min(y0_, int(y)), y1_ = std::max(y1_, int(y));
+  return bits_;
 }
 
-void Raster::block(std::int64_t x, std::int64_t y) {
-  for (int dy = 0; dy < pen_; ++dy) run(y + dy, x, x + pen_ - 1);
+void Raster::add(int x0, int y0, int x1, int y1) {
+  x0_ = std::min(x0_, x0), x1_ = std::max(x1_, x1);
+  y0_ = std::min(y0_, y0), y1_ = std::max(y1_, y1);
 }
+
+namespace {
+
+// The pixels of one operation, with what it touched. Held in a local of
+// the operation, so that the pixels written cannot be taken to overwrite
+// its fields and they stay in registers.
+struct Pen {
+  uchar* bits;
+  qsizetype bpl;
+  int w, h, size;
+  QRgb c;
+  int x0 = std::numeric_limits<int>::max(), y0 = std::numeric_limits<int>::max(), x1 = -1, y1 = -1;
+
+  void run(std::int64_t y, std::int64_t from, std::int64_t to) {
+    if (y < 0 || y >= h) return;
+    from = std::max<std::int64_t>(from, 0);
+    to = std::min<std::int64_t>(to, w - 1);
+    if (from > to) return;
+    auto* row = reinterpret_cast<QRgb*>(bits + y * bpl);
+    std::fill(row + from, row + to + 1, c);
+    x0 = std::min(x0, int(from)), x1 = std::max(x1, int(to));
+    y0 = std::min(y0, int(y)), y1 = std::max(y1, int(y));
+  }
+
+  void block(std::int64_t x, std::int64_t y) {
+    for (int dy = 0; dy < size; ++dy) run(y + dy, x, x + size - 1);
+  }
+};
+
+}  // namespace
 
 void Raster::point(float x, float y, Color c) {
-  c_ = argb(c);
   std::int64_t px, py;
-  if (devicePixel(x, scale_, px) && devicePixel(y, scale_, py)) block(px, py);
+  if (!devicePixel(x, scale_, px) || !devicePixel(y, scale_, py)) return;
+  Pen p{bits(), bpl_, w_, h_, pen_, argb(c)};
+  p.block(px, py);
+  add(p.x0, p.y0, p.x1, p.y1);
 }
 
 // The pixels from the start towards the end, the end left out: one a
 // step along the major axis, the other coordinate rounded half up. Only
 // the steps whose block can touch the image are walked.
 void Raster::line(float fx1, float fy1, float fx2, float fy2, Color c) {
-  c_ = argb(c);
+  Pen p{bits(), bpl_, w_, h_, pen_, argb(c)};
   std::int64_t x0, y0, x1, y1;
   if (!devicePixel(fx1, scale_, x0) || !devicePixel(fy1, scale_, y0) || !devicePixel(fx2, scale_, x1) ||
       !devicePixel(fy2, scale_, y1))
@@ -94,10 +120,11 @@ void Raster::line(float fx1, float fy1, float fx2, float fy2, Color c) {
   for (std::int64_t i = lo; i <= hi; ++i) {
     const std::int64_t u = u0 + su * i, v = v0 + sv * floorDiv(2 * i * dv + du, 2 * du);
     if (xMajor)
-      block(u, v);
+      p.block(u, v);
     else
-      block(v, u);
+      p.block(v, u);
   }
+  add(p.x0, p.y0, p.x1, p.y1);
 }
 
 // Every pixel whose centre lies at a distance d from the centre with
@@ -105,7 +132,7 @@ void Raster::line(float fx1, float fy1, float fx2, float fy2, Color c) {
 // pen width leave no pixel between them uncovered; a circle smaller than
 // the pen has no hole.
 void Raster::circle(float x, float y, float radius, Color c) {
-  c_ = argb(c);
+  Pen p{bits(), bpl_, w_, h_, pen_, argb(c)};
   std::int64_t px, py;
   if (!devicePixel(x, scale_, px) || !devicePixel(y, scale_, py)) return;
   const double r = std::min(std::fabs(double(radius)) * scale_, 1.0e9);
@@ -145,13 +172,14 @@ void Raster::circle(float x, float y, float radius, Color c) {
       while (hlo > lo && d2(hlo - 1) < inner2) --hlo;
       while (hhi < hi && d2(hhi + 1) < inner2) ++hhi;
       if (hlo <= hhi) {
-        run(j, lo, hlo - 1);
-        run(j, hhi + 1, hi);
+        p.run(j, lo, hlo - 1);
+        p.run(j, hhi + 1, hi);
         continue;
       }
     }
-    run(j, lo, hi);
+    p.run(j, lo, hi);
   }
+  add(p.x0, p.y0, p.x1, p.y1);
 }
 
 void Raster::text(float x, float y, const QString& t, Color c) {

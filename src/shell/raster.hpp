@@ -30,12 +30,12 @@ class Raster : public OpSink {
   void text(float x, float y, const QString& t, Color c) override;
 
  private:
-  void run(std::int64_t y, std::int64_t x0, std::int64_t x1);
-  void block(std::int64_t x, std::int64_t y);
+  uchar* bits();
+  void add(int x0, int y0, int x1, int y1);  // what an operation touched
 
   QImage& img_;
-  // Taken at the first pixel painted: an image that shares its pixels (a
-  // cache that is also the folded base) is copied only when drawn into.
+  // Taken at the first point, line or circle: an image that shares its
+  // pixels (a cache that is also the folded base) is copied only when drawn into.
   uchar* bits_ = nullptr;
   qsizetype bpl_;
   int w_, h_;
@@ -43,7 +43,6 @@ class Raster : public OpSink {
   int pen_;
   FontSpec fontSpec_;
   std::optional<QFont> font_;
-  QRgb c_ = 0;
   int x0_ = std::numeric_limits<int>::max(), y0_ = std::numeric_limits<int>::max(), x1_ = -1, y1_ = -1;
 };
 
