@@ -16,12 +16,13 @@
 #include "core/numtext.hpp"
 #include "forms/errors.hpp"
 #include "forms/textnum.hpp"
+#include "drawing/twips.hpp"
 
 namespace fv {
 
 namespace {
 
-int px(int twips, double zoom) { return static_cast<int>(std::lround(twips * zoom / 15.0)); }
+int px(int twips, double zoom) { return static_cast<int>(std::lround(twips * zoom / kTwipsPerPixel)); }
 
 }  // namespace
 
