@@ -14,9 +14,9 @@
 #include <stdexcept>
 
 #include "core/numtext.hpp"
+#include "drawing/twips.hpp"
 #include "forms/errors.hpp"
 #include "forms/textnum.hpp"
-#include "drawing/twips.hpp"
 
 namespace fv {
 

@@ -7,8 +7,8 @@
 #include <memory>
 #include <vector>
 
-#include "senoide/model.hpp"
 #include "forms/form.hpp"
+#include "senoide/model.hpp"
 
 namespace fv {
 
