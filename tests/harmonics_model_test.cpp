@@ -75,14 +75,13 @@ TEST(HarmonicsModel, SampledPeaksFollowTheCommonPeriod) {
 }
 
 TEST(HarmonicsModel, PowerSignsFollowPhi) {
-  struct Case {
-    double alpha, beta, p, q;
-  };
-  const Case cases[] = {{30, 0, 433.01, 250}, {0, 30, 433.01, -250}, {150, 0, -433.01, 250}, {-165, 165, 433.01, 250}};
-  for (const Case& c : cases) {
-    const OrderFigures f = analyse({{1, 100, c.alpha, 10, c.beta}}).orders.at(0);
-    EXPECT_NEAR(f.p, c.p, 0.01) << c.alpha << " " << c.beta;
-    EXPECT_NEAR(f.q, c.q, 0.01) << c.alpha << " " << c.beta;
+  // α, β, P, Q
+  const double cases[][4] = {
+      {30, 0, 433.01, 250}, {0, 30, 433.01, -250}, {150, 0, -433.01, 250}, {-165, 165, 433.01, 250}};
+  for (const auto& c : cases) {
+    const OrderFigures f = analyse({{1, 100, c[0], 10, c[1]}}).orders.at(0);
+    EXPECT_NEAR(f.p, c[2], 0.01) << c[0] << " " << c[1];
+    EXPECT_NEAR(f.q, c[3], 0.01) << c[0] << " " << c[1];
   }
 }
 

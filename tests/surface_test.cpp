@@ -8,6 +8,7 @@
 #include <random>
 #include <string>
 
+#include "drawing/pictures.hpp"
 #include "support/testing.hpp"
 
 using namespace fv;
@@ -389,6 +390,23 @@ TEST(SurfaceDifferential, IncrementalPaintingEqualsAFreshRendering) {
   }
   EXPECT_GT(since.size(), 400000u);
   EXPECT_EQ(s.opCount(), since.size());
+}
+
+// A picture is the screen's drawing at its own scale: at the surface's zoom,
+// pixel for pixel what the surface shows, folded part included.
+TEST(SurfaceDifferential, APictureAtTheSurfacesScaleIsItsImage) {
+  RandomDrawing drawing(11);
+  Surface s;
+  s.resize(200, 150);
+  s.setBackColor(RGB(224, 224, 224));
+  s.setListLimit(96 * 1024);
+  for (double zoom : {1.0, 1.35, 2.5}) {
+    s.resize(int(std::lround(200 * zoom)), int(std::lround(150 * zoom)));
+    s.setZoom(zoom);
+    for (int i = 0; i < 30000; ++i) apply(s, drawing.next());
+    EXPECT_EQ(difference(surfacePicture(s, zoom), s.image()), "") << "at zoom " << zoom;
+  }
+  EXPECT_FALSE(s.base().isNull());
 }
 
 // A list that outgrows its limit is folded into a raster: nothing it held is

@@ -8,6 +8,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "drawing/twips.hpp"
+
 namespace fv {
 
 QString installedFamily(const char* family) {
@@ -33,9 +35,9 @@ QFont makeFont(const FontSpec& layout, double zoom) {
     font.setHintingPreference(QFont::PreferNoHinting);
     const QFontMetricsF fm(font);
     font.setLetterSpacing(QFont::PercentageSpacing,
-                          100.0 * layout.digitAdvance * zoom / 15.0 / fm.horizontalAdvance(QLatin1Char('0')));
+                          100.0 * layout.digitAdvance * zoom / kTwipsPerPixel / fm.horizontalAdvance(QLatin1Char('0')));
   }
-  if (layout.wordSpacing != 0) font.setWordSpacing(layout.wordSpacing * zoom / 15.0);
+  if (layout.wordSpacing != 0) font.setWordSpacing(layout.wordSpacing * zoom / kTwipsPerPixel);
   return font;
 }
 

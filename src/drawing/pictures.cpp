@@ -9,13 +9,13 @@
 #include <cerrno>
 
 #include "drawing/picturetext.hpp"
+#include "drawing/raster.hpp"
 #include "drawing/surface.hpp"
 
 namespace fv {
 
 namespace {
 
-constexpr double kTwipsPerPixel = 15.0;
 // A text this close to a side of a surface (logical pixels at zoom 1), and
 // no longer than that side, labels it: a scale under a plot, marks beside it.
 constexpr double kBeside = 8;
@@ -44,41 +44,6 @@ void paintWidget(QPainter& p, QWidget* w, QPointF at, double k) {
   p.scale(k, k);
   w->render(&p, QPoint(), QRegion(), QWidget::DrawWindowBackground | QWidget::DrawChildren);
   p.restore();
-}
-
-void drawOps(QPainter& p, const Surface& s, double scale) {
-  const double k = scale / kTwipsPerPixel;  // picture pixels per twip
-  QPen pen;
-  pen.setWidthF(scale);
-  pen.setCapStyle(Qt::FlatCap);
-  const QFont font = makeFont(s.fontSpec(), scale);
-  const double ascent = QFontMetricsF(font).ascent();
-  p.setFont(font);
-  // Read in order straight from the list: a drawing of millions of points
-  // is never held decoded.
-  DisplayList::Reader r(s.list());
-  SurfaceOp op;
-  while (r.next(op)) {
-    pen.setColor(toQColor(op.color));
-    switch (op.kind) {
-      case SurfaceOp::Line:
-        p.setPen(pen);
-        p.drawLine(QPointF(op.x1 * k, op.y1 * k), QPointF(op.x2 * k, op.y2 * k));
-        break;
-      case SurfaceOp::Point:
-        p.fillRect(QRectF(std::floor(op.x1 * k), std::floor(op.y1 * k), scale, scale), toQColor(op.color));
-        break;
-      case SurfaceOp::Circle:
-        p.setPen(pen);
-        p.setBrush(Qt::NoBrush);
-        p.drawEllipse(QPointF(op.x1 * k, op.y1 * k), op.x2 * k, op.x2 * k);
-        break;
-      case SurfaceOp::Text:
-        p.setPen(toQColor(op.color));
-        p.drawText(QPointF(op.x1 * k, op.y1 * k + ascent), s.opText(op));
-        break;
-    }
-  }
 }
 
 }  // namespace
@@ -123,21 +88,23 @@ QImage surfacePicture(const Surface& s, double scale) {
   QImage img((QSizeF(f.rect.size()) * k).toSize().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
   const QWidget* parent = s.parentWidget();
   img.fill(parent ? parent->palette().color(QPalette::Window) : toQColor(s.backColor()));
-  QPainter p(&img);
   const QPointF origin = QPointF(f.surface.topLeft() - f.rect.topLeft()) * k;
-  p.save();
-  p.translate(origin);
-  p.setClipRect(QRectF(QPointF(0, 0), QSizeF(f.surface.size()) * k));
-  p.fillRect(QRectF(QPointF(0, 0), QSizeF(f.surface.size()) * k), toQColor(s.backColor()));
-  if (!s.base().isNull()) {  // the older part of a very long drawing
-    p.setRenderHint(QPainter::SmoothPixmapTransform);
-    p.drawImage(QRectF(QPointF(0, 0), QSizeF(f.surface.size()) * k), s.base());
+  const QSizeF size = QSizeF(f.surface.size()) * k;
+  // The drawing is rendered as the screen renders it, at the picture's
+  // scale, straight into its place in the picture.
+  const QRect area = QRectF(origin, size).toRect().intersected(img.rect());
+  if (!area.isEmpty()) {
+    QImage drawing(img.bits() + area.top() * img.bytesPerLine() + area.left() * 4, area.width(), area.height(),
+                   img.bytesPerLine(), QImage::Format_RGB32);
+    paintBase(drawing, s.backColor(), s.base());
+    DisplayList::Reader all(s.list());
+    Raster raster(drawing, scale, s.fontSpec());
+    replay(all, s.texts(), raster);
   }
-  drawOps(p, s, scale);
-  p.restore();
+  QPainter p(&img);
   for (std::size_t i = 0; i < f.texts.size(); ++i) {
     p.save();
-    if (f.texts[i]->parentWidget() == &s) p.setClipRect(QRectF(origin, QSizeF(f.surface.size()) * k));
+    if (f.texts[i]->parentWidget() == &s) p.setClipRect(QRectF(origin, size));
     paintWidget(p, f.texts[i], QPointF(f.at[i] - f.rect.topLeft()) * k, k);
     p.restore();
   }

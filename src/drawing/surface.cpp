@@ -7,178 +7,15 @@
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
-#include <limits>
-#include <optional>
+
+#include "drawing/raster.hpp"
+#include "drawing/twips.hpp"
 
 namespace fv {
 
 namespace {
 
 inline QRgb argb(Color c) { return qRgb(red(c), green(c), blue(c)); }
-
-// Device pixel of a twip coordinate; far-off values are pinned so that the
-// integer arithmetic stays defined. False for a coordinate that is not a number.
-inline bool devicePixel(float twips, double scale, std::int64_t& out) {
-  const double p = std::floor(double(twips) * scale);
-  if (std::isnan(p)) return false;
-  out = static_cast<std::int64_t>(std::clamp(p, -1.0e8, 1.0e8));
-  return true;
-}
-
-std::int64_t floorDiv(std::int64_t a, std::int64_t b) { return a / b - ((a % b != 0) && ((a < 0) != (b < 0))); }
-std::int64_t ceilDiv(std::int64_t a, std::int64_t b) { return -floorDiv(-a, b); }
-
-// Paints points, lines and circles into an RGB32 image at `scale` device
-// pixels per twip. A pen of p pixels (p = zoom, rounded) makes a point a
-// p x p block whose top-left corner is the point's pixel; lines are walks of
-// such blocks and circles rings p pixels wide.
-class Raster {
- public:
-  Raster(QImage& img, double scale)
-      : w_(img.width()), h_(img.height()), scale_(scale), pen_(std::max(1, int(std::lround(scale * 15.0)))) {
-    bits_ = img.bits();
-    bpl_ = img.bytesPerLine();
-  }
-
-  // What the operations drawn so far touched, in device pixels.
-  QRect touched() const { return x0_ > x1_ ? QRect() : QRect(QPoint(x0_, y0_), QPoint(x1_, y1_)); }
-
-  void draw(const SurfaceOp& op) {
-    c_ = argb(op.color);
-    switch (op.kind) {
-      case SurfaceOp::Point: {
-        std::int64_t x, y;
-        if (devicePixel(op.x1, scale_, x) && devicePixel(op.y1, scale_, y)) block(x, y);
-        break;
-      }
-      case SurfaceOp::Line:
-        line(op);
-        break;
-      case SurfaceOp::Circle:
-        circle(op);
-        break;
-      case SurfaceOp::Text:
-        break;
-    }
-  }
-
- private:
-  void run(std::int64_t y, std::int64_t x0, std::int64_t x1) {
-    if (y < 0 || y >= h_) return;
-    x0 = std::max<std::int64_t>(x0, 0);
-    x1 = std::min<std::int64_t>(x1, w_ - 1);
-    if (x0 > x1) return;
-    auto* row = reinterpret_cast<QRgb*>(bits_ + y * bpl_);
-    std::fill(row + x0, row + x1 + 1, c_);
-    x0_ = std::min(x0_, int(x0)), x1_ = std::max(x1_, int(x1));
-    y0_ = std::min(y0_, int(y)), y1_ = std::max(y1_, int(y));
-  }
-
-  void block(std::int64_t x, std::int64_t y) {
-    for (int dy = 0; dy < pen_; ++dy) run(y + dy, x, x + pen_ - 1);
-  }
-
-  // The pixels from the start towards the end, the end left out: one a
-  // step along the major axis, the other coordinate rounded half up. Only
-  // the steps whose block can touch the image are walked.
-  void line(const SurfaceOp& op) {
-    std::int64_t x0, y0, x1, y1;
-    if (!devicePixel(op.x1, scale_, x0) || !devicePixel(op.y1, scale_, y0) || !devicePixel(op.x2, scale_, x1) ||
-        !devicePixel(op.y2, scale_, y1))
-      return;
-    const bool xMajor = std::abs(x1 - x0) >= std::abs(y1 - y0);
-    // Walk along u (the major axis) and v (the minor one).
-    const std::int64_t u0 = xMajor ? x0 : y0, v0 = xMajor ? y0 : x0;
-    const std::int64_t du = std::abs(xMajor ? x1 - x0 : y1 - y0), dv = std::abs(xMajor ? y1 - y0 : x1 - x0);
-    const int su = (xMajor ? x1 >= x0 : y1 >= y0) ? 1 : -1, sv = (xMajor ? y1 >= y0 : x1 >= x0) ? 1 : -1;
-    if (du == 0) return;
-    const std::int64_t uLimit = xMajor ? w_ : h_, vLimit = xMajor ? h_ : w_;
-    // Steps i in [0, du) with the block over the image along u...
-    std::int64_t lo = 0, hi = du - 1;
-    const std::int64_t a = -(pen_ - 1) - u0, b = uLimit - 1 - u0;  // su * i must lie in [a, b]
-    if (su > 0)
-      lo = std::max(lo, a), hi = std::min(hi, b);
-    else
-      lo = std::max(lo, -b), hi = std::min(hi, -a);
-    // ...and along v, where the offset f(i) = floor((2 i dv + du) / (2 du)) grows with i.
-    const std::int64_t va = -(pen_ - 1) - v0, vb = vLimit - 1 - v0;  // sv * f(i) must lie in [va, vb]
-    const std::int64_t fLo = sv > 0 ? va : -vb, fHi = sv > 0 ? vb : -va;
-    if (dv == 0) {
-      if (fLo > 0 || fHi < 0) return;
-    } else {
-      lo = std::max(lo, ceilDiv(2 * du * fLo - du, 2 * dv));
-      hi = std::min(hi, ceilDiv(2 * du * (fHi + 1) - du, 2 * dv) - 1);
-    }
-    for (std::int64_t i = lo; i <= hi; ++i) {
-      const std::int64_t u = u0 + su * i, v = v0 + sv * floorDiv(2 * i * dv + du, 2 * du);
-      if (xMajor)
-        block(u, v);
-      else
-        block(v, u);
-    }
-  }
-
-  // Every pixel whose centre lies at a distance d from the centre with
-  // r - p/2 <= d < r + p/2, so that circles whose radii differ by at most a
-  // pen width leave no pixel between them uncovered; a circle smaller than
-  // the pen has no hole.
-  void circle(const SurfaceOp& op) {
-    std::int64_t px, py;
-    if (!devicePixel(op.x1, scale_, px) || !devicePixel(op.y1, scale_, py)) return;
-    const double r = std::min(std::fabs(double(op.x2)) * scale_, 1.0e9);
-    if (std::isnan(r)) return;
-    const double half = pen_ / 2.0;
-    const double cx = double(px) + half, cy = double(py) + half;
-    const double inner = r < pen_ ? 0.0 : r - half, outer = r + half;
-    const double outer2 = outer * outer, inner2 = inner > 0 ? inner * inner : -1.0;
-    // Nothing to paint when the ring misses the image: the image's pixel
-    // centres all lie beyond it, or all inside its hole.
-    auto sq = [](double v) { return v * v; };
-    const double left = 0.5, right = w_ - 0.5, top = 0.5, bottom = h_ - 0.5;
-    const double nearX = std::max({left - cx, 0.0, cx - right}), nearY = std::max({top - cy, 0.0, cy - bottom});
-    if (sq(nearX) + sq(nearY) >= outer2) return;
-    const double farX = std::max(std::fabs(cx - left), std::fabs(cx - right));
-    const double farY = std::max(std::fabs(cy - top), std::fabs(cy - bottom));
-    if (sq(farX) + sq(farY) < inner2) return;
-
-    const auto rowLo = std::int64_t(std::max(0.0, std::floor(cy - outer - 0.5)));
-    const auto rowHi = std::int64_t(std::min(double(h_ - 1), std::ceil(cy + outer - 0.5)));
-    for (std::int64_t j = rowLo; j <= rowHi; ++j) {
-      const double dy2 = sq(double(j) + 0.5 - cy);
-      if (dy2 >= outer2) continue;
-      auto d2 = [&](std::int64_t i) { return sq(double(i) + 0.5 - cx) + dy2; };
-      // The run of pixels inside the outer edge: d2 < outer2...
-      const double a = std::sqrt(outer2 - dy2);
-      std::int64_t lo = std::int64_t(std::floor(cx - 0.5 - a)), hi = std::int64_t(std::ceil(cx - 0.5 + a));
-      while (lo <= hi && !(d2(lo) < outer2)) ++lo;
-      while (hi >= lo && !(d2(hi) < outer2)) --hi;
-      if (lo > hi) continue;
-      // ...less the hole: d2 < inner2.
-      if (inner2 > dy2) {
-        const double b = std::sqrt(inner2 - dy2);
-        std::int64_t hlo = std::int64_t(std::ceil(cx - 0.5 - b)), hhi = std::int64_t(std::floor(cx - 0.5 + b));
-        while (hlo <= hhi && !(d2(hlo) < inner2)) ++hlo;
-        while (hhi >= hlo && !(d2(hhi) < inner2)) --hhi;
-        while (hlo > lo && d2(hlo - 1) < inner2) --hlo;
-        while (hhi < hi && d2(hhi + 1) < inner2) ++hhi;
-        if (hlo <= hhi) {
-          run(j, lo, hlo - 1);
-          run(j, hhi + 1, hi);
-          continue;
-        }
-      }
-      run(j, lo, hi);
-    }
-  }
-
-  uchar* bits_;
-  qsizetype bpl_;
-  int w_, h_;
-  double scale_;
-  int pen_;
-  QRgb c_ = 0;
-  int x0_ = std::numeric_limits<int>::max(), y0_ = std::numeric_limits<int>::max(), x1_ = -1, y1_ = -1;
-};
 
 }  // namespace
 
@@ -252,7 +89,7 @@ void Surface::fold() {
   } else {
     QImage base(largest_.size, QImage::Format_RGB32);
     base.setDevicePixelRatio(largest_.dpr);
-    drawBase(base);
+    paintBase(base, back_, base_);
     DisplayList::Reader all(list_);
     paintOps(base, all, largest_.zoom);
     base_ = std::move(base);
@@ -387,7 +224,7 @@ void Surface::setFontSpec(const FontSpec& f) { fontSpec_ = f; }
 
 double Surface::lineHeight() const {
   QFontMetricsF fm(makeFont(fontSpec_, 1.0));
-  return std::ceil(fm.height()) * 15.0;
+  return std::ceil(fm.height()) * kTwipsPerPixel;
 }
 
 void Surface::setZoom(double zoom) {
@@ -423,21 +260,9 @@ void Surface::renderAll() {
   cache_.setDevicePixelRatio(devicePixelRatioF());
   if (qint64(dev.width()) * dev.height() >= qint64(largest_.size.width()) * largest_.size.height())
     largest_ = {dev, devicePixelRatioF(), zoom_};
-  drawBase(cache_);
+  paintBase(cache_, back_, base_);
   renderPending();
   dirty_ = cache_.rect();
-}
-
-void Surface::drawBase(QImage& img) const {
-  img.fill(argb(back_));
-  if (base_.isNull()) return;
-  QPainter p(&img);
-  if (base_.size() == img.size()) {
-    p.drawImage(0, 0, base_);
-  } else {
-    p.setRenderHint(QPainter::SmoothPixmapTransform);
-    p.drawImage(QRectF(QPointF(0, 0), img.deviceIndependentSize()), base_);
-  }
 }
 
 void Surface::renderPending() {
@@ -447,25 +272,9 @@ void Surface::renderPending() {
 }
 
 QRect Surface::paintOps(QImage& img, DisplayList::Reader& ops, double zoom) const {
-  const double dpr = img.devicePixelRatio(), s = zoom / 15.0 * dpr;
-  std::optional<Raster> raster;
-  QRect touched;
-  SurfaceOp op;
-  while (ops.next(op)) {
-    if (op.kind == SurfaceOp::Text) {
-      QPainter p(&img);
-      p.setFont(makeFont(fontSpec_, zoom));
-      p.setPen(toQColor(op.color));
-      QFontMetricsF fm(p.font());
-      p.drawText(QPointF(op.x1 * s / dpr, op.y1 * s / dpr + fm.ascent()), opText(op));
-      touched = img.rect();
-      continue;
-    }
-    if (!raster) raster.emplace(img, s);
-    raster->draw(op);
-  }
-  if (raster) touched |= raster->touched();
-  return touched;
+  Raster raster(img, zoom, fontSpec_);
+  replay(ops, texts_, raster);
+  return raster.touched();
 }
 
 void Surface::paintEvent(QPaintEvent* e) {

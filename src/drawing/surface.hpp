@@ -86,6 +86,8 @@ class Surface : public QWidget {
   // The display list itself, for readers that go through it once in order
   // without holding it decoded (pictures of a long drawing).
   const DisplayList& list() const { return list_; }
+  // The texts the list's Text operations refer to.
+  const std::vector<QString>& texts() const { return texts_; }
   // What was folded out of the list, covering the whole surface (null when nothing was).
   const QImage& base() const { return base_; }
   std::int64_t clsCount() const { return clsCount_; }
@@ -133,8 +135,6 @@ class Surface : public QWidget {
   void renderPending();
   // Paints what `ops` has left into `img` at `zoom`, and says what it touched.
   QRect paintOps(QImage& img, DisplayList::Reader& ops, double zoom) const;
-  // Fills `img` with the background and the base, scaled to it.
-  void drawBase(QImage& img) const;
   bool cacheStale() const;
   void dropCache();
   void flush(bool now);

@@ -9,13 +9,13 @@
 #include <cmath>
 
 #include "drawing/pictures.hpp"
+#include "drawing/replay.hpp"
 #include "drawing/surface.hpp"
+#include "drawing/twips.hpp"
 
 namespace fv {
 
 namespace {
-
-constexpr double kTwipsPerPixel = 15.0;
 
 // Collects the output and hands it to the device a piece at a time.
 class Out {
@@ -35,6 +35,7 @@ class Out {
 
  private:
   Out& put(const QByteArray& s) {
+    if (!ok_) return *this;  // the writing stopped at a failed write
     if (buf_.size() + s.size() > kSvgPiece) flush();
     buf_ += s;
     return *this;
@@ -198,6 +199,39 @@ class Points {
   Color c_ = 0;
 };
 
+// The drawing's operations as SVG elements, in logical pixels of zoom 1.
+class SvgSink : public OpSink {
+ public:
+  SvgSink(Out& o, const FontSpec& spec) : o_(o), points_(o), font_(makeFont(spec, 1.0)) {
+    ascent_ = QFontMetricsF(font_).ascent();
+  }
+  // What is left of a run of points.
+  void end() { points_.end(); }
+
+  void point(float x, float y, Color c) override { points_.add(int(std::floor(x * k_)), int(std::floor(y * k_)), c); }
+  void line(float x1, float y1, float x2, float y2, Color c) override {
+    points_.end();
+    o_ << "<line x1=\"" << x1 * k_ << "\" y1=\"" << y1 * k_ << "\" x2=\"" << x2 * k_ << "\" y2=\"" << y2 * k_
+       << "\" stroke=\"" << hex(toQColor(c)) << "\" stroke-width=\"1\"/>\n";
+  }
+  void circle(float x, float y, float r, Color c) override {
+    points_.end();
+    o_ << "<circle cx=\"" << x * k_ << "\" cy=\"" << y * k_ << "\" r=\"" << r * k_ << "\" fill=\"none\" stroke=\""
+       << hex(toQColor(c)) << "\" stroke-width=\"1\"/>\n";
+  }
+  void text(float x, float y, const QString& t, Color c) override {
+    points_.end();
+    fv::text(o_, QPointF(x * k_, y * k_ + ascent_), t, font_, font_.pixelSize(), 1, toQColor(c));
+  }
+
+ private:
+  static constexpr double k_ = 1 / kTwipsPerPixel;
+  Out& o_;
+  Points points_;
+  QFont font_;
+  double ascent_;
+};
+
 }  // namespace
 
 bool writeSvg(const Surface& s, QIODevice& device) {
@@ -224,36 +258,10 @@ bool writeSvg(const Surface& s, QIODevice& device) {
     o << "<image x=\"0\" y=\"0\" width=\"" << sw << "\" height=\"" << sh
       << "\" preserveAspectRatio=\"none\" href=\"data:image/png;base64," << png.toBase64() << "\"/>\n";
   }
-  const double k = 1 / kTwipsPerPixel;
-  const QFont font = makeFont(s.fontSpec(), 1.0);
-  const double ascent = QFontMetricsF(font).ascent();
-  Points points(o);
+  SvgSink sink(o, s.fontSpec());
   DisplayList::Reader r(s.list());
-  SurfaceOp op;
-  while (o.ok() && r.next(op)) {
-    if (op.kind == SurfaceOp::Point) {
-      points.add(int(std::floor(op.x1 * k)), int(std::floor(op.y1 * k)), op.color);
-      continue;
-    }
-    points.end();
-    const QByteArray c = hex(toQColor(op.color));
-    switch (op.kind) {
-      case SurfaceOp::Line:
-        o << "<line x1=\"" << op.x1 * k << "\" y1=\"" << op.y1 * k << "\" x2=\"" << op.x2 * k << "\" y2=\"" << op.y2 * k
-          << "\" stroke=\"" << c << "\" stroke-width=\"1\"/>\n";
-        break;
-      case SurfaceOp::Circle:
-        o << "<circle cx=\"" << op.x1 * k << "\" cy=\"" << op.y1 * k << "\" r=\"" << op.x2 * k
-          << "\" fill=\"none\" stroke=\"" << c << "\" stroke-width=\"1\"/>\n";
-        break;
-      case SurfaceOp::Text:
-        text(o, QPointF(op.x1 * k, op.y1 * k + ascent), s.opText(op), font, font.pixelSize(), 1, toQColor(op.color));
-        break;
-      case SurfaceOp::Point:
-        break;
-    }
-  }
-  points.end();
+  replay(r, s.texts(), sink);
+  sink.end();
   for (std::size_t i = 0; i < f.texts.size(); ++i)
     if (f.texts[i]->parentWidget() == &s) widget(o, f.texts[i], QPointF(f.at[i] - f.surface.topLeft()) * z, z);
   o << "</g>\n";

@@ -15,6 +15,7 @@
 #include <stdexcept>
 
 #include "core/numtext.hpp"
+#include "drawing/twips.hpp"
 #include "forms/errors.hpp"
 #include "forms/textnum.hpp"
 
@@ -22,7 +23,7 @@ namespace fv {
 
 namespace {
 
-int px(int twips, double zoom) { return static_cast<int>(std::lround(twips * zoom / 15.0)); }
+int px(int twips, double zoom) { return static_cast<int>(std::lround(twips * zoom / kTwipsPerPixel)); }
 
 }  // namespace
 

@@ -7,8 +7,8 @@
 #include <memory>
 #include <vector>
 
-#include "geracao/model.hpp"
 #include "forms/form.hpp"
+#include "geracao/model.hpp"
 
 namespace fv {
 
