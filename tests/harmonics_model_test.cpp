@@ -128,6 +128,18 @@ TEST(HarmonicsModel, PulseTrainSeries) {
     sq += std::pow(partialSumAt(narrow, 5, x) - pulseAt(narrow, x), 2) / 100000;
   }
   EXPECT_NEAR(partialSumError(narrow, 5).rms, std::sqrt(sq), 1e-3);
+  // Every row of the one-pass table is the largest deviation of its own partial sum.
+  const std::vector<PartialError> rows = partialSumErrors(narrow, 9);
+  for (int h = 1; h <= 9; ++h) {
+    double worst = 0;
+    for (int k = 0; k < kPartialSamples; ++k) {
+      const double x = -kPi + 2 * kPi * (k + 0.5) / kPartialSamples, edge = kPi * 0.3;
+      if (std::min(std::abs(std::remainder(x - edge, 2 * kPi)), std::abs(std::remainder(x + edge, 2 * kPi))) >=
+          kPi / (2 * h))
+        worst = std::max(worst, std::abs(partialSumAt(narrow, h, x) - pulseAt(narrow, x)));
+    }
+    EXPECT_EQ(rows[size_t(h - 1)].maxDeviation, worst) << h;
+  }
 }
 
 TEST(HarmonicsModel, BadInputGivesDefinedResults) {

@@ -258,8 +258,8 @@ void AnalysisWindow::pulses() {
   const auto highest = readOwn(*this, QStringLiteral("highest"), bad);
   if (!bad.isEmpty()) problem_.setText(tx(QStringLiteral("Analysis.bad")).arg(bad));
   const PulseTrain p{amplitude ? *amplitude : kNaN, duty ? *duty / 100 : kNaN};
-  // A row and a bar each, up to order 20: each partial sum's largest deviation is
-  // sampled, and beyond that the refresh after a handler would take too long.
+  // A row and a bar each, up to order 20: the Gibbs overshoot has settled by then,
+  // and the table still reads on one screen.
   const int n = highest && std::isfinite(*highest) ? int(std::clamp(std::round(*highest), 0.0, 20.0)) : -1;
   const double c1 = pulseCoefficient(p, 1);
   std::vector<Bar> bars;
@@ -271,8 +271,9 @@ void AnalysisWindow::pulses() {
   }
   add(tx(QStringLiteral("Analysis.pulse.rms")), pulseRms(p), "V");
   add(tx(QStringLiteral("Analysis.pulse.thd")), 100 * pulseThd(p), "%");
+  const std::vector<PartialError> errors = n >= 1 ? partialSumErrors(p, n) : std::vector<PartialError>{};
   for (int h = 1; h <= n; ++h) {
-    const PartialError e = partialSumError(p, h);
+    const PartialError& e = errors[size_t(h - 1)];
     add(tx(QStringLiteral("Analysis.pulse.rmsError")).arg(h), e.rms, "V");
     add(tx(QStringLiteral("Analysis.pulse.maxError")).arg(h), e.maxDeviation, "V");
   }

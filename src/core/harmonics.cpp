@@ -287,18 +287,37 @@ double partialSumAt(const PulseTrain& p, int n, double wt) {
 
 PartialError partialSumError(const PulseTrain& p, int n) {
   if (!usable(p)) return {kNaN, kNaN};
+  return partialSumErrors(p, n).back();
+}
+
+std::vector<PartialError> partialSumErrors(const PulseTrain& p, int n) {
   n = std::clamp(n, 1, kMaxPulseOrder);
+  if (!usable(p)) return std::vector<PartialError>(size_t(n), PartialError{kNaN, kNaN});
   const std::vector<double> a = terms(p, n);
   const double m = pulseMean(p), r = pulseRms(p);
+  std::vector<PartialError> e(size_t(n), PartialError{0, 0});
   double left = r * r - m * m;
-  for (int h = 1; h <= n; ++h) left -= a[size_t(h)] * a[size_t(h)] / 2;
-  PartialError e{std::sqrt(std::max(0.0, left)), 0};
-  const double edge = kPi * p.duty, keepOff = kPi / (2 * n);
+  for (int h = 1; h <= n; ++h) {
+    left -= a[size_t(h)] * a[size_t(h)] / 2;
+    e[size_t(h - 1)].rms = std::sqrt(std::max(0.0, left));
+  }
+  const double edge = kPi * p.duty;
   for (int k = 0; k < kPartialSamples; ++k) {
     const double x = -kPi + 2 * kPi * (k + 0.5) / kPartialSamples;
     const double d = std::min(std::abs(std::remainder(x - edge, 2 * kPi)), std::abs(std::remainder(x + edge, 2 * kPi)));
-    if (d < keepOff) continue;
-    e.maxDeviation = std::max(e.maxDeviation, std::abs(seriesAt(m, a, x) - pulseAt(p, x)));
+    const double train = pulseAt(p, x);
+    // The sums grow term by term in the order seriesAt adds them, so each row is
+    // what partialSumAt gives for its order.
+    const double c1 = std::cos(x);
+    double prev = 1, cur = c1, s = m;
+    for (int h = 1; h <= n; ++h) {
+      s += a[size_t(h)] * cur;
+      const double next = 2 * c1 * cur - prev;
+      prev = cur;
+      cur = next;
+      if (d >= kPi / (2 * h))
+        e[size_t(h - 1)].maxDeviation = std::max(e[size_t(h - 1)].maxDeviation, std::abs(s - train));
+    }
   }
   return e;
 }

@@ -129,5 +129,8 @@ struct PartialError {
   double maxDeviation;
 };
 PartialError partialSumError(const PulseTrain& p, int n);
+// The same for every partial sum of order 1..n at once (element h − 1 is order h), in one
+// pass over the samples: a table of n rows costs about what one row does.
+std::vector<PartialError> partialSumErrors(const PulseTrain& p, int n);
 
 }  // namespace fv::harmonics
