@@ -4,6 +4,7 @@
 // student typed in that window, and redrawn whenever the window's handlers end.
 #pragma once
 
+#include <QPointF>
 #include <QString>
 #include <functional>
 #include <memory>
@@ -76,6 +77,9 @@ class AnalysisWindow : public Form {
   QPlainTextEdit* table_ = nullptr;
   Surface& spectrum_;
   Surface& phasors_;
+  // Where the labels of the phasor diagram drawn last stand, so that labels of
+  // phasors pointing alike are set one under the other instead of on top.
+  std::vector<QPointF> labelsAt_;
   TextField& problem_;
 };
 

@@ -2,6 +2,7 @@
 // for a pulse train, the train and its partial sum). Lines are drawn three
 // abreast and labels large, to be read on a projector.
 #include <QRect>
+#include <algorithm>
 #include <cmath>
 #include <complex>
 #include <numbers>
@@ -81,7 +82,14 @@ void AnalysisWindow::arrow(double x, double y, double length, double degrees, Co
       const double b = a + kPi + side / 180 * kPi * 0.17;
       thickLine(phasors_, ex, ty, ex + 200 * std::cos(b), ty - 200 * std::sin(b), c);
     }
-  letter(phasors_, ex + 60 * std::cos(a) - 100, ty - 60 * std::sin(a) - 150, text, c);
+  double lx = ex + 60 * std::cos(a) - 100, ly = ty - 60 * std::sin(a) - 150;
+  auto taken = [&] {
+    return std::any_of(labelsAt_.begin(), labelsAt_.end(),
+                       [&](const QPointF& q) { return std::abs(q.x() - lx) < 420 && std::abs(q.y() - ly) < 240; });
+  };
+  for (int tries = 0; taken() && tries < 8; ++tries) ly += 240;
+  labelsAt_.push_back({lx, ly});
+  letter(phasors_, lx, ly, text, c);
 }
 
 namespace {
@@ -99,6 +107,7 @@ constexpr Color kOrderColours[] = {pal::blue, pal::red, pal::darkGreen, pal::ora
 
 void AnalysisWindow::drawPhasors(const std::vector<Component>& components) {
   Surface& s = phasors_;
+  labelsAt_.clear();
   s.setFontSpec(font::bold96);
   constexpr double cx = 3060, cy = 1980, r = 1500;
   phasorFrame(s, cx, cy, r);
@@ -119,6 +128,7 @@ void AnalysisWindow::drawPhasors(const std::vector<Component>& components) {
 
 void AnalysisWindow::drawThreePhasors(const AnalysisInput& in, double order) {
   Surface& s = phasors_;
+  labelsAt_.clear();
   s.setFontSpec(font::bold96);
   constexpr double cx = 3060, cy = 1980, r = 1500;
   phasorFrame(s, cx, cy, r);
@@ -149,6 +159,7 @@ void AnalysisWindow::drawThreePhasors(const AnalysisInput& in, double order) {
 
 void AnalysisWindow::drawPulses(const PulseTrain& p, int n) {
   Surface& s = phasors_;
+  labelsAt_.clear();
   s.setFontSpec(font::bold96);
   constexpr double left = 240, right = 6000, mid = 2100, half = 1500;
   s.line(left, mid, right, mid, pal::gridGrey);
