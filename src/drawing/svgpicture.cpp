@@ -202,7 +202,7 @@ class Points {
 // The drawing's operations as SVG elements, in logical pixels of zoom 1.
 class SvgSink : public OpSink {
  public:
-  SvgSink(Out& o, const FontSpec& spec) : o_(o), points_(o), font_(makeFont(spec, 1.0)) {
+  SvgSink(Out& o, const FontSpec& font) : o_(o), points_(o), font_(makeFont(font, 1.0)) {
     ascent_ = QFontMetricsF(font_).ascent();
   }
   // What is left of a run of points.
