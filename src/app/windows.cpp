@@ -32,15 +32,15 @@ namespace fv {
 namespace {
 
 // What a work window gives its analysis, when it has one.
-AnalysisWindow::Provider analysisProvider(Form& f) {
+AnalysisWindow::Provider analysisProvider(const Form& f) {
 #ifdef FERVANO_WITH_SENOIDE
-  if (auto* w = qobject_cast<Senoide*>(&f)) return [w] { return w->analysisInput(); };
+  if (auto* w = qobject_cast<const Senoide*>(&f)) return [w] { return w->analysisInput(); };
 #endif
 #ifdef FERVANO_WITH_SENOIDET
-  if (auto* w = qobject_cast<SenoideT*>(&f)) return [w] { return w->analysisInput(); };
+  if (auto* w = qobject_cast<const SenoideT*>(&f)) return [w] { return w->analysisInput(); };
 #endif
 #ifdef FERVANO_WITH_PULSOS
-  if (auto* w = qobject_cast<HarmonicasPulsos*>(&f)) return [w] { return w->analysisInput(); };
+  if (auto* w = qobject_cast<const HarmonicasPulsos*>(&f)) return [w] { return w->analysisInput(); };
 #endif
   (void)f;
   return nullptr;
@@ -49,7 +49,7 @@ AnalysisWindow::Provider analysisProvider(Form& f) {
 // Ties a work window to its analysis window: F2 and the pictures' menu open
 // it, and its own pictures have the program's menu.
 void attachAnalysis(App& app) {
-  app.hasAnalysis = [](const Form& f) { return bool(analysisProvider(const_cast<Form&>(f))); };
+  app.hasAnalysis = [](const Form& f) { return bool(analysisProvider(f)); };
   app.showAnalysis = [&app](Form& work) {
     const bool made = analysisOf(work) != nullptr;
     AnalysisWindow& a = showAnalysis(app, work, analysisProvider(work));

@@ -7,6 +7,8 @@
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <cerrno>
+#include <functional>
+#include <optional>
 
 #include "drawing/picturetext.hpp"
 #include "drawing/raster.hpp"
@@ -126,13 +128,15 @@ PictureFile pictureFile(const QString& name) {
   return {name + QStringLiteral(".png"), "png"};
 }
 
-SaveResult savePicture(const Surface& s, const QString& name) {
-  const PictureFile file = pictureFile(name);
+namespace {
+
+// Writes a file whole, or leaves any file of that name as it was: the new
+// content goes to a file of its own, which replaces the old one only once it
+// is complete. `write` fills it and returns why it failed, if it did.
+SaveResult saveWhole(const QString& path, const std::function<std::optional<QString>(QSaveFile&)>& write) {
   SaveResult r;
-  r.path = file.path;
-  // The new picture goes to a file of its own, which replaces the old one
-  // only once it is complete.
-  QSaveFile out(file.path);
+  r.path = path;
+  QSaveFile out(path);
   auto fail = [&r, &out](const QString& detail) {
     r.ok = false;
     r.error = errno;
@@ -142,33 +146,35 @@ SaveResult savePicture(const Surface& s, const QString& name) {
   };
   errno = 0;
   if (!out.open(QIODevice::WriteOnly)) return fail(out.errorString());
-  if (file.format == "svg") {
-    if (!writeSvg(s, out)) return fail(out.errorString());
-  } else {
-    QImageWriter writer(&out, file.format);
-    if (file.format == "jpg" || file.format == "jpeg") writer.setQuality(90);
-    if (!writer.write(surfacePicture(s, 2.0)))
-      return fail(out.error() != QFileDevice::NoError ? out.errorString() : writer.errorString());
-  }
+  if (const std::optional<QString> failed = write(out)) return fail(*failed);
   // What is still buffered is written here: commit() would not notice if
-  // that failed, and would put a truncated picture in place.
+  // that failed, and would put a truncated file in place.
   if (!out.flush() || out.error() != QFileDevice::NoError || !out.commit()) return fail(out.errorString());
   return r;
 }
 
+}  // namespace
+
+SaveResult savePicture(const Surface& s, const QString& name) {
+  const PictureFile file = pictureFile(name);
+  return saveWhole(file.path, [&](QSaveFile& out) -> std::optional<QString> {
+    if (file.format == "svg") {
+      if (!writeSvg(s, out)) return out.errorString();
+      return std::nullopt;
+    }
+    QImageWriter writer(&out, file.format);
+    if (file.format == "jpg" || file.format == "jpeg") writer.setQuality(90);
+    if (!writer.write(surfacePicture(s, 2.0)))
+      return out.error() != QFileDevice::NoError ? out.errorString() : writer.errorString();
+    return std::nullopt;
+  });
+}
+
 SaveResult saveBytes(const QString& path, const QByteArray& data) {
-  SaveResult r;
-  r.path = path;
-  QSaveFile out(path);
-  errno = 0;
-  if (out.open(QIODevice::WriteOnly) && out.write(data) == data.size() && out.flush() &&
-      out.error() == QFileDevice::NoError && out.commit())
-    return r;
-  r.ok = false;
-  r.error = errno;
-  r.detail = out.errorString();
-  out.cancelWriting();
-  return r;
+  return saveWhole(path, [&](QSaveFile& out) -> std::optional<QString> {
+    if (out.write(data) != data.size()) return out.errorString();
+    return std::nullopt;
+  });
 }
 
 }  // namespace fv
