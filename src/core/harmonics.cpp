@@ -295,7 +295,7 @@ std::vector<PartialError> partialSumErrors(const PulseTrain& p, int n) {
   if (!usable(p)) return std::vector<PartialError>(size_t(n), PartialError{kNaN, kNaN});
   const std::vector<double> a = terms(p, n);
   const double m = pulseMean(p), r = pulseRms(p);
-  std::vector<PartialError> e(size_t(n), PartialError{0, 0});
+  std::vector<PartialError> e(size_t(n), PartialError{0, -1});  // -1: no sample yet
   double left = r * r - m * m;
   for (int h = 1; h <= n; ++h) {
     left -= a[size_t(h)] * a[size_t(h)] / 2;
@@ -319,6 +319,10 @@ std::vector<PartialError> partialSumErrors(const PulseTrain& p, int n) {
         e[size_t(h - 1)].maxDeviation = std::max(e[size_t(h - 1)].maxDeviation, std::abs(s - train));
     }
   }
+  // A sum so short that every sample lies near a jump has no deviation to show
+  // (order 1 of a 50 % train): say so instead of 0.
+  for (PartialError& row : e)
+    if (row.maxDeviation < 0) row.maxDeviation = kNaN;
   return e;
 }
 

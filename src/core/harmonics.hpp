@@ -121,7 +121,8 @@ double partialSumAt(const PulseTrain& p, int n, double wt);  // mean + Σ_{h≤n
 // (√(RMS² − mean² − Σ_{h≤n} c_h²/2)), and the largest |sum − train| found by sampling
 // kPartialSamples points of a period, leaving out those nearer an edge than π/(2n):
 // there every sum is still crossing the jump, half of it away from the train. What is
-// left is the ripple and the Gibbs overshoot, which stays about 9 % of the jump.
+// left is the ripple and the Gibbs overshoot, which stays about 9 % of the jump;
+// NaN when every sample lies that near an edge (order 1 of a 50 % train).
 // n is clamped to 1..kMaxPulseOrder.
 constexpr int kPartialSamples = 16384;
 struct PartialError {
